@@ -1,0 +1,17 @@
+# Native unit tests and benchmarks of the portable behaviour (Linux).
+enable_testing()
+find_package(GTest REQUIRED)
+file(GLOB UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TESTS})
+target_include_directories(unit_tests PRIVATE tests/unit)
+target_link_libraries(unit_tests PRIVATE sorelka_core GTest::gtest GTest::gmock GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST)
+
+find_package(benchmark QUIET)
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS bench/native/*.cpp)
+if(benchmark_FOUND AND BENCH_SOURCES)
+  add_executable(native_bench ${BENCH_SOURCES})
+  target_include_directories(native_bench PRIVATE tests/unit)
+  target_link_libraries(native_bench PRIVATE sorelka_core benchmark::benchmark)
+endif()

@@ -1,0 +1,85 @@
+#include "app/controls.h"
+
+#include <algorithm>
+
+namespace sorelka {
+
+namespace {
+constexpr std::optional<Ctl> kWin = std::nullopt;
+constexpr int kModes = 1, kSkelTarget = 2;  // option groups
+}  // namespace
+
+const std::vector<ControlSpec>& ControlTable() {
+  using K = Kind;
+  using F = Font;
+  static const std::vector<ControlSpec> table = {
+      // id, name, kind, container, caption, left, top, width, height, value, colour, font, tab, group, visible
+      {Ctl::ActivatCheck, "ActivatCheck", K::CheckPush, kWin, u"常に手前に表示", 3795, 390, 2010, 285, 0, kRed, F::MsPGothic8, 26, 0, true},
+      {Ctl::Frame2, "Frame2", K::Frame, kWin, u"送信オプション", 45, 660, 6015, 2010, 0, kBlue, F::WindowDefault, 13, 0, true},
+      {Ctl::Status, "Status", K::StatusBar, kWin, u"", 0, 4950, 6060, 315, 0, std::nullopt, F::UiGothic9, -1, 0, true},
+      {Ctl::Frame4, "Frame4", K::Frame, kWin, nullptr, 75, 2700, 5970, 2280, 0, std::nullopt, F::WindowDefault, 8, 0, true},
+      {Ctl::Frame1, "Frame1", K::Frame, kWin, u"ウィンドウの透明化", 15, 3420, 6000, 1560, 0, kBlue, F::WindowDefault, 1, 0, true},
+      {Ctl::StatusIcon0, "StatusIcon(0)", K::Image, kWin, nullptr, 300, 0, 240, 240, 0, std::nullopt, F::WindowDefault, -1, 0, false},
+      {Ctl::StatusIcon1, "StatusIcon(1)", K::Image, kWin, nullptr, 0, 0, 240, 240, 0, std::nullopt, F::WindowDefault, -1, 0, false},
+      {Ctl::StatusIcon2, "StatusIcon(2)", K::Image, kWin, nullptr, 555, 0, 240, 240, 0, std::nullopt, F::WindowDefault, -1, 0, false},
+      {Ctl::Label3, "Label3", K::LabelCentered, kWin, u"Windows 2000,XP + InternetExplorer でしか動かないのれす。。。", 570, 105, 4980, 225, 0, kBlue, F::WindowDefault, 18, 0, true},
+
+      {Ctl::Footer, "Footer", K::CheckBox, Ctl::Frame2, u"送信する文字の最後に付加", 465, 450, 2400, 225, 0, kPurple, F::MsPGothic8, 14, 0, true},
+      {Ctl::Header, "Header", K::CheckBox, Ctl::Frame2, u"送信する文字の先頭に付加", 465, 225, 2250, 225, 0, kPurple, F::UiGothic8, 15, 0, true},
+      {Ctl::PlusWord, "PlusWord", K::TextCentered, Ctl::Frame2, u"(^。^)", 3405, 495, 1530, 270, 0, kBlue, F::WindowDefault, 16, 0, true},
+      {Ctl::Label2_1, "Label2(1)", K::LabelCentered, Ctl::Frame2, u"付加する文字列", 3390, 300, 1260, 195, 0, kPurple, F::UiGothic8, 17, 0, true},
+      {Ctl::Default, "Default", K::Option, Ctl::Frame2, u"一行逆さ文字を送信", 675, 1605, 1920, 255, 1, kGreen, F::UiGothic9, 19, kModes, true},
+      {Ctl::SAKASA, "SAKASA", K::Option, Ctl::Frame2, u"複数行逆さ文字を送信", 675, 1335, 2070, 225, 0, kGreen, F::UiGothic9, 20, kModes, true},
+      {Ctl::AA, "AA", K::Option, Ctl::Frame2, u"アスキーアートを送信", 675, 1035, 1830, 255, 0, kGreen, F::UiGothic9, 21, kModes, true},
+      {Ctl::Limit, "Limit", K::CheckBox, Ctl::Frame2, u"リミッター解除（Chatのみ）", 3300, 1125, 2070, 315, 0, kRed, F::UiGothic8, 22, 0, true},
+      {Ctl::Wait, "Wait", K::TextCentered, Ctl::Frame2, u"500", 3525, 1650, 1215, 240, 0, kRed, F::WindowDefault, 23, 0, true},
+      {Ctl::Label4, "Label4", K::Label, Ctl::Frame2, u"連続送信時間（ﾐﾘ秒）", 3300, 1440, 1545, 210, 0, kRed, F::UiGothic8, 24, 0, true},
+      {Ctl::EveryWord, "EveryWord", K::CheckBox, Ctl::Frame2, u"送信する文字の一文字ごとに付加", 465, 690, 2790, 225, 0, kPurple, F::MsPGothic8, 25, 0, true},
+
+      {Ctl::Send, "Send", K::Button, Ctl::Frame4, u"送信", 3930, 1830, 1575, 375, 0, std::nullopt, F::WindowDefault, 9, 0, true},
+      {Ctl::Message, "Message", K::TextMulti, Ctl::Frame4, u"", 120, 480, 5730, 1245, 0, std::nullopt, F::UiGothic8, 10, 0, true},
+      {Ctl::SendNow, "SendNow", K::CheckBox, Ctl::Frame4, u"送信と同時に発言", 270, 1890, 1815, 255, 1, kPurple, F::MsPGothic8, 11, 0, true},
+      {Ctl::Label7, "Label7", K::Label, Ctl::Frame4, u"送信する文字列", 90, 210, 1110, 135, 0, kBlue, F::UiGothic8, 12, 0, true},
+
+      {Ctl::SkelReset, "SkelReset", K::ButtonGraphical, Ctl::Frame1, u"全てリセット", 3945, 390, 1200, 285, 0, std::nullopt, F::WindowDefault, 2, 0, true},
+      {Ctl::SkelOption1, "SkelOption(1)", K::Option, Ctl::Frame1, u"選択したウィンドウ", 1755, 375, 1965, 225, 1, kLightGreen, F::WindowDefault, 3, kSkelTarget, true},
+      {Ctl::SkelOption0, "SkelOption(0)", K::Option, Ctl::Frame1, u"このツール", 165, 375, 1560, 225, 0, kPurple, F::WindowDefault, 4, kSkelTarget, true},
+      {Ctl::Slider, "Slider", K::Slider, Ctl::Frame1, nullptr, 195, 1050, 5625, 360, 255, std::nullopt, F::WindowDefault, 5, 0, true},
+      {Ctl::Label1, "Label1", K::Label, Ctl::Frame1, u"透明度", 345, 825, 810, 225, 0, kBlue, F::WindowDefault, 6, 0, true},
+      {Ctl::Label2_0, "Label2(0)", K::LabelCentered, Ctl::Frame1, u"100%", 1125, 825, 1065, 195, 0, kMagenta, F::WindowDefault, 7, 0, true},
+  };
+  return table;
+}
+
+const ControlSpec& Spec(Ctl c) { return ControlTable()[static_cast<int>(c)]; }
+
+std::vector<Ctl> TabOrder() {
+  std::vector<const ControlSpec*> focusable;
+  for (const ControlSpec& s : ControlTable()) {
+    // Labels and frames hold tab indexes but never take the focus.
+    bool takesFocus = s.kind != Kind::Label && s.kind != Kind::LabelCentered &&
+                      s.kind != Kind::Frame && s.kind != Kind::Image && s.kind != Kind::StatusBar;
+    if (takesFocus && s.tabIndex >= 0) focusable.push_back(&s);
+  }
+  std::stable_sort(focusable.begin(), focusable.end(),
+                   [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+  std::vector<Ctl> order;
+  for (const ControlSpec* s : focusable) order.push_back(s->id);
+  return order;
+}
+
+const std::vector<MenuSpec>& MenuTable() {
+  static const std::vector<MenuSpec> table = {
+      {Menu::Menu, "menu", u"メニュー", std::nullopt, true},
+      {Menu::Skeleton, "Skeleton", u"ウィンドウ透明化", Menu::Menu, true},
+      {Menu::Info, "Info", u"インフォメーション", Menu::Menu, true},
+      {Menu::Help, "Help", u"ヘルプ", Menu::Menu, true},
+      {Menu::End, "End", u"終了", Menu::Menu, true},
+      {Menu::GoHome, "GoHome", u"ホームページへ", std::nullopt, true},
+      {Menu::SendMenu, "SendMenu", u"テキストメニュー", std::nullopt, false},
+      {Menu::SendHelp, "SendHelp", u"Enterキーで送信できます", Menu::SendMenu, false},
+  };
+  return table;
+}
+
+}  // namespace sorelka

@@ -1,0 +1,60 @@
+// The desktop port: other programs' windows and the system, as the behaviour needs them.
+// The Win32 implementation is a thin wrapper; unit tests use a fake window tree.
+#pragma once
+#include "platform/types.h"
+
+namespace sorelka {
+
+enum class PostResult {
+  Posted,     // the message is in the target's queue
+  QueueFull,  // ERROR_NOT_ENOUGH_QUOTA: the target's queue is full; worth retrying
+  Failed,     // any other failure (window gone, access denied): retrying will not help
+};
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  // --- windows of other programs (ANSI interface: bytes in code page 932) ---
+  virtual Hwnd ForegroundWindow() = 0;
+  // GetClassNameA / GetWindowTextA into a buffer of `bufferBytes`: at most bufferBytes-1 bytes,
+  // taken up to the NUL. May end in half a double-byte character; CutAnsi() mends that.
+  virtual Ansi ClassNameA(Hwnd window, int bufferBytes) = 0;
+  virtual Ansi WindowTextA(Hwnd window, int bufferBytes) = 0;
+  // FindWindowExA(parent, NULL, className, title): the first direct child that matches.
+  // A null `title` matches any title.
+  virtual Hwnd FindChildA(Hwnd parent, const char* className, const char* title) = 0;
+  // GetWindow(window, GW_HWNDLAST): the lowest sibling in the Z order.
+  virtual Hwnd LastSibling(Hwnd window) = 0;
+  virtual int ControlId(Hwnd window) = 0;  // GetDlgCtrlID; 0 for none
+  virtual bool IsWindow(Hwnd window) = 0;
+  virtual bool IsHung(Hwnd window) = 0;    // IsHungAppWindow: not answering for a while
+  virtual PostResult PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                                  std::intptr_t lParam) = 0;
+  // SetWindowPos(window, release ? HWND_NOTOPMOST : HWND_TOPMOST, 0,0,0,0, 0x43)
+  virtual void SetTopMost(Hwnd window, bool release) = 0;
+
+  // --- time ---
+  virtual void Sleep(std::uint32_t ms) = 0;          // handles no window events
+  virtual std::uint32_t Milliseconds() = 0;          // timeGetTime
+  virtual void PumpMessages() = 0;                   // one full pass of the message pump
+
+  // --- code page 932 ---
+  // Characters without a code become the system's default character '?'.
+  virtual Ansi ToAnsi(TextView text) = 0;
+  virtual Text FromAnsi(std::string_view bytes) = 0;
+  virtual bool IsLeadByte(unsigned char byte) = 0;   // IsDBCSLeadByte
+};
+
+// `bytes` cut to at most `maxBytes` without leaving half a double-byte character.
+inline Ansi CutAnsi(Desktop& desktop, const Ansi& bytes, std::size_t maxBytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    std::size_t width = desktop.IsLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+    if (i + width > maxBytes || i + width > bytes.size()) break;
+    i += width;
+  }
+  return bytes.substr(0, i);
+}
+
+}  // namespace sorelka

@@ -1,0 +1,31 @@
+// The chosen chat window, and the lookup that walks an Internet Explorer frame down to the
+// chat control's input box and send button.
+#pragma once
+#include <cstdint>
+
+#include "platform/desktop.h"
+
+namespace sorelka {
+
+enum : std::int16_t { KindMessenger = 0, KindChat = 1, KindUnknown = 2 };
+constexpr std::int16_t kTrue = -1, kFalse = 0;  // 16-bit Booleans
+
+struct ChatTarget {
+  std::int16_t Found = kFalse;
+  std::int16_t Kind = KindMessenger;
+  Text ClassName;
+  Hwnd InputWindow = 0;   // receives the typed characters
+  Text Title;             // as the status bar shows it
+  Hwnd SendButton = 0;    // 0 when none was found
+  Hwnd ChatDialog = 0;    // the chat control's dialog, parent of its send button
+  bool operator==(const ChatTarget&) const = default;
+};
+
+// Clears `target` in place; ChatDialog keeps its value.
+void ResetChatTarget(ChatTarget& target);
+
+// Walks the frame `window` (class `className`) down to the chat control. On return `window`
+// holds the last handle the walk reached: the input box on success, 0 on failure.
+ChatTarget LookupChatWindow(Desktop& desktop, const Text& className, Hwnd& window);
+
+}  // namespace sorelka

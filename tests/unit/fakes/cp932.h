@@ -1,0 +1,72 @@
+// Code page 932 conversions for the native tests, through iconv, with '?' for what has no code.
+#pragma once
+#include <iconv.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace sorelka::testing {
+
+inline std::string ToCp932(std::u16string_view text) {
+  std::string out;
+  iconv_t cd = iconv_open("CP932", "UTF-16LE");
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv CP932 missing");
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // One UTF-16 unit at a time (a surrogate pair is converted together when whole).
+    std::size_t units = 1;
+    if (text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] < 0xE000)
+      units = 2;
+    char in[4];
+    for (std::size_t u = 0; u < units; ++u) {
+      in[2 * u] = static_cast<char>(text[i + u] & 0xFF);
+      in[2 * u + 1] = static_cast<char>(text[i + u] >> 8);
+    }
+    char buf[8];
+    char* ip = in;
+    char* op = buf;
+    std::size_t il = 2 * units, ol = sizeof buf;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1)) {
+      out.push_back('?');
+      if (units == 2) out.push_back('?');
+    } else {
+      out.append(buf, op);
+    }
+    i += units - 1;
+  }
+  iconv_close(cd);
+  return out;
+}
+
+inline std::u16string FromCp932(std::string_view bytes) {
+  std::u16string out;
+  iconv_t cd = iconv_open("UTF-16LE", "CP932");
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv CP932 missing");
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    unsigned char b = static_cast<unsigned char>(bytes[i]);
+    bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    std::size_t n = (lead && i + 1 < bytes.size()) ? 2 : 1;
+    char in[2] = {bytes[i], n == 2 ? bytes[i + 1] : '\0'};
+    char buf[8];
+    char* ip = in;
+    char* op = buf;
+    std::size_t il = n, ol = sizeof buf;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1)) {
+      out.push_back(u'\u30FB');  // the system's default Unicode character for an unknown byte
+    } else {
+      for (char* p = buf; p + 1 < op; p += 2)
+        out.push_back(static_cast<char16_t>(static_cast<unsigned char>(p[0]) |
+                                            (static_cast<unsigned char>(p[1]) << 8)));
+    }
+    i += n;
+  }
+  iconv_close(cd);
+  return out;
+}
+
+inline bool IsCp932LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+}  // namespace sorelka::testing

@@ -1,0 +1,137 @@
+// A fake desktop: a tree of windows of other programs that records every posted message.
+#pragma once
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "platform/desktop.h"
+#include "fakes/cp932.h"
+
+namespace sorelka::testing {
+
+struct FakeWindow {
+  Hwnd parent = 0;
+  Ansi className;
+  Ansi title;
+  int controlId = 0;
+  bool exists = true;
+  bool hung = false;
+};
+
+struct Posted {
+  Hwnd window;
+  std::uint32_t message;
+  std::uintptr_t wParam;
+  std::intptr_t lParam;
+  std::uint32_t at;  // fake clock, ms
+};
+
+class FakeDesktop : public Desktop {
+ public:
+  // Adds a window as the last (lowest in Z order) child of `parent` (0: top level).
+  Hwnd Add(Hwnd parent, const Ansi& className, const Ansi& title = "", int controlId = 0) {
+    Hwnd h = next_;
+    next_ += 4;
+    windows_[h] = FakeWindow{parent, className, title, controlId};
+    order_.push_back(h);
+    return h;
+  }
+  // The same with UTF-8/UTF-16 title given as text, stored as its code page 932 bytes.
+  Hwnd AddText(Hwnd parent, const Ansi& className, const Text& title, int controlId = 0) {
+    return Add(parent, className, ToCp932(title), controlId);
+  }
+  FakeWindow& Window(Hwnd h) { return windows_.at(h); }
+  void Close(Hwnd h) { windows_.at(h).exists = false; }
+  void SetForeground(Hwnd h) { foreground_ = h; }
+
+  // Calls counted for the "an idle tick costs one call" measures.
+  int foregroundCalls = 0, classNameCalls = 0, windowTextCalls = 0, findCalls = 0,
+      lastSiblingCalls = 0;
+  std::vector<Posted> posted;
+  std::vector<std::uint32_t> sleeps;
+  std::vector<std::pair<Hwnd, bool>> topMost;
+  // Decides each post's result before it is recorded; default: posted while the window exists.
+  std::function<PostResult(Hwnd, std::uint32_t)> postHook;
+
+  Hwnd ForegroundWindow() override {
+    ++foregroundCalls;
+    return foreground_;
+  }
+  Ansi ClassNameA(Hwnd w, int bufferBytes) override {
+    ++classNameCalls;
+    return Clip(Live(w) ? windows_[w].className : Ansi(), bufferBytes);
+  }
+  Ansi WindowTextA(Hwnd w, int bufferBytes) override {
+    ++windowTextCalls;
+    return Clip(Live(w) ? windows_[w].title : Ansi(), bufferBytes);
+  }
+  Hwnd FindChildA(Hwnd parent, const char* className, const char* title) override {
+    ++findCalls;
+    if (parent == 0 || !Live(parent)) return 0;
+    for (Hwnd h : order_) {
+      const FakeWindow& w = windows_[h];
+      if (!w.exists || w.parent != parent) continue;
+      if (!EqualsNoCase(w.className, className)) continue;
+      if (title && w.title != title) continue;
+      return h;
+    }
+    return 0;
+  }
+  Hwnd LastSibling(Hwnd w) override {
+    ++lastSiblingCalls;
+    if (!Live(w)) return 0;
+    Hwnd last = 0;
+    for (Hwnd h : order_)
+      if (windows_[h].exists && windows_[h].parent == windows_[w].parent) last = h;
+    return last;
+  }
+  int ControlId(Hwnd w) override { return Live(w) ? windows_[w].controlId : 0; }
+  bool IsWindow(Hwnd w) override { return Live(w); }
+  bool IsHung(Hwnd w) override { return Live(w) && windows_[w].hung; }
+  PostResult PostMessageA(Hwnd w, std::uint32_t m, std::uintptr_t wp, std::intptr_t lp) override {
+    PostResult r = postHook ? postHook(w, m) : (Live(w) ? PostResult::Posted : PostResult::Failed);
+    if (r == PostResult::Posted) posted.push_back({w, m, wp, lp, now_});
+    return r;
+  }
+  void SetTopMost(Hwnd w, bool release) override { topMost.emplace_back(w, release); }
+  void Sleep(std::uint32_t ms) override {
+    sleeps.push_back(ms);
+    now_ += ms;
+  }
+  std::uint32_t Milliseconds() override { return now_; }
+  void PumpMessages() override { ++pumps; }
+  int pumps = 0;
+  void Advance(std::uint32_t ms) { now_ += ms; }
+
+  Ansi ToAnsi(TextView t) override { return ToCp932(t); }
+  Text FromAnsi(std::string_view b) override { return FromCp932(b); }
+  bool IsLeadByte(unsigned char b) override { return IsCp932LeadByte(b); }
+
+ private:
+  bool Live(Hwnd w) const {
+    auto it = windows_.find(w);
+    return it != windows_.end() && it->second.exists;
+  }
+  // Like the ANSI calls: at most bufferBytes-1 bytes, which may split a double-byte character.
+  static Ansi Clip(const Ansi& s, int bufferBytes) {
+    if (bufferBytes <= 0) return Ansi();
+    return s.substr(0, std::min<std::size_t>(s.size(), static_cast<std::size_t>(bufferBytes - 1)));
+  }
+  static bool EqualsNoCase(const Ansi& a, const char* b) {
+    Ansi bb(b);
+    if (a.size() != bb.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+      if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(bb[i])))
+        return false;
+    return true;
+  }
+
+  std::map<Hwnd, FakeWindow> windows_;
+  std::vector<Hwnd> order_;
+  Hwnd next_ = 0x1000;
+  Hwnd foreground_ = 0;
+  std::uint32_t now_ = 1000;
+};
+
+}  // namespace sorelka::testing

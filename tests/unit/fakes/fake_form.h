@@ -1,0 +1,119 @@
+// A fake main window: the controls' state from the control table, with the same rules as the
+// real one (option groups exclusive), and scripted answers for message boxes.
+#pragma once
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/controls.h"
+#include "fakes/cp932.h"
+#include "platform/form_port.h"
+
+namespace sorelka::testing {
+
+struct ShownBox {
+  Text text;
+  bool hasTitle;
+  Text title;
+  unsigned flags;
+};
+
+class FakeForm : public FormPort {
+ public:
+  FakeForm() {
+    for (const ControlSpec& s : ControlTable()) {
+      State& st = state_[static_cast<int>(s.id)];
+      st.value = s.value;
+      st.text = s.caption ? Text(s.caption) : Text();
+      st.visible = s.visible;
+      st.bounds = {s.left, s.top, s.width, s.height};
+    }
+  }
+
+  int Value(Ctl c) override { return At(c).value; }
+  void SetValue(Ctl c, int v) override {
+    if (v && Spec(c).group)
+      for (const ControlSpec& s : ControlTable())
+        if (s.group == Spec(c).group) At(s.id).value = 0;
+    At(c).value = v;
+  }
+  bool Enabled(Ctl c) override { return At(c).enabled; }
+  void SetEnabled(Ctl c, bool e) override {
+    enableLog.emplace_back(c, e);
+    At(c).enabled = e;
+  }
+  Text GetText(Ctl c) override { return At(c).text; }
+  void SetText(Ctl c, const Text& t) override { At(c).text = t; }
+  bool Visible(Ctl c) override { return At(c).visible; }
+  void SetVisible(Ctl c, bool v) override { At(c).visible = v; }
+  TwipRect Bounds(Ctl c) override { return At(c).bounds; }
+  void Move(Ctl c, const TwipRect& r) override { At(c).bounds = r; }
+  int ScaleWidth() override { return kClientWidthTwips; }
+
+  void SetPanelText(int panel, const Text& t) override {
+    panelText[panel] = t;
+    panelLog.push_back("text" + std::to_string(panel));
+  }
+  Text PanelText(int panel) override { return panelText[panel]; }
+  void SetPanelIcon(int panel, int icon) override {
+    panelIcon[panel] = icon;
+    panelLog.push_back("icon" + std::to_string(panel));
+  }
+
+  bool MenuChecked(Menu m) override { return menuChecked[m]; }
+  void SetMenuChecked(Menu m, bool c) override { menuChecked[m] = c; }
+  void PopupMenu(Menu m) override { popups.push_back(m); }
+
+  int MessageBox(const Text& text, const Text* title, unsigned flags) override {
+    boxes.push_back({text, title != nullptr, title ? *title : Text(), flags});
+    if (answers.empty()) return (flags & 0xF) == kMbYesNo ? kIdYes : kIdOk;
+    int a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+
+  // The message box's lines, split as the edit control does (CR LF), in code page 932.
+  int MessageLineCount() override { return static_cast<int>(Lines().size()); }
+  Ansi MessageLineA(int index) override {
+    auto lines = Lines();
+    if (index < 0 || index >= static_cast<int>(lines.size())) return Ansi();
+    return ToCp932(lines[index]);
+  }
+  Hwnd WindowHandle() override { return 0x77; }
+
+  std::vector<std::pair<Ctl, bool>> enableLog;
+  std::map<int, Text> panelText;
+  std::map<int, int> panelIcon;
+  std::vector<std::string> panelLog;
+  std::map<Menu, bool> menuChecked;
+  std::vector<Menu> popups;
+  std::vector<ShownBox> boxes;
+  std::deque<int> answers;
+
+ private:
+  struct State {
+    int value = 0;
+    bool enabled = true;
+    bool visible = true;
+    Text text;
+    TwipRect bounds;
+  };
+  State& At(Ctl c) { return state_[static_cast<int>(c)]; }
+  std::vector<Text> Lines() {
+    std::vector<Text> out(1);
+    const Text& t = At(Ctl::Message).text;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      if (t[i] == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n') {
+        out.emplace_back();
+        ++i;
+      } else {
+        out.back().push_back(t[i]);
+      }
+    }
+    return out;
+  }
+  State state_[kControlCount];
+};
+
+}  // namespace sorelka::testing
