@@ -1,0 +1,4 @@
+#include "app/main_form.h"
+namespace sorelka {
+void MainForm::SendClick() {}  // placeholder
+}  // namespace sorelka

@@ -1,0 +1,4 @@
+#include "app/main_form.h"
+namespace sorelka {
+void MainForm::Timer1Tick() {}  // placeholder
+}  // namespace sorelka

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_form.h"
+
+namespace sorelka {
+namespace {
+
+using testing::FakeDesktop;
+using testing::FakeForm;
+
+struct Fixture {
+  FakeForm form;
+  FakeDesktop desktop;
+  MainForm main{form, desktop};
+};
+
+TEST(SendOptions, DisablingSwitchesFifteenControlsInOrderAndRunsNoInterlock) {
+  Fixture f;
+  f.main.EnableSendOptions(false);
+  const std::vector<Ctl> expected = {Ctl::AA,     Ctl::Default, Ctl::SAKASA,   Ctl::EveryWord, Ctl::SendNow,
+                                     Ctl::Header, Ctl::Footer,  Ctl::Label2_1, Ctl::PlusWord,  Ctl::Limit,
+                                     Ctl::Wait,   Ctl::Label4,  Ctl::Label7,   Ctl::Message,   Ctl::Send};
+  ASSERT_EQ(f.form.enableLog.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(f.form.enableLog[i].first, expected[i]) << i;
+    EXPECT_FALSE(f.form.enableLog[i].second);
+  }
+  EXPECT_TRUE(f.form.Enabled(Ctl::ActivatCheck));
+  EXPECT_TRUE(f.form.Enabled(Ctl::Slider));
+  EXPECT_TRUE(f.form.Enabled(Ctl::SkelReset));
+}
+
+// Which of Header, Footer, EveryWord, SendNow end up enabled after EnableSendOptions(true).
+struct InterlockCase {
+  Ctl mode;
+  int everyWord;
+  bool header, footer, everyWordEnabled, sendNow;
+};
+
+TEST(SendOptions, EnablingAppliesTheModeThenEveryWord) {
+  const InterlockCase cases[] = {
+      {Ctl::Default, 0, true, true, true, true},
+      {Ctl::Default, 1, false, false, true, true},
+      {Ctl::SAKASA, 0, true, true, true, false},
+      {Ctl::SAKASA, 1, false, false, true, false},
+      {Ctl::AA, 0, true, true, false, false},
+      // The EveryWord step runs after the AA step: a tick kept from another mode still counts.
+      {Ctl::AA, 1, false, false, false, false},
+  };
+  for (const InterlockCase& c : cases) {
+    Fixture f;
+    f.form.SetValue(c.mode, 1);
+    f.form.SetValue(Ctl::EveryWord, c.everyWord);
+    f.main.EnableSendOptions(true);
+    SCOPED_TRACE(std::string(Spec(c.mode).name) + " EveryWord=" + std::to_string(c.everyWord));
+    EXPECT_EQ(f.form.Enabled(Ctl::Header), c.header);
+    EXPECT_EQ(f.form.Enabled(Ctl::Footer), c.footer);
+    EXPECT_EQ(f.form.Enabled(Ctl::EveryWord), c.everyWordEnabled);
+    EXPECT_EQ(f.form.Enabled(Ctl::SendNow), c.sendNow);
+    EXPECT_TRUE(f.form.Enabled(Ctl::Message));
+    EXPECT_TRUE(f.form.Enabled(Ctl::Send));
+    // Values are never changed by the rules.
+    EXPECT_EQ(f.form.Value(Ctl::EveryWord), c.everyWord);
+    EXPECT_EQ(f.form.Value(Ctl::SendNow), 1);
+  }
+}
+
+TEST(SendOptions, ChoosingAAEnablesHeaderAndFooterEvenWithEveryWordTicked) {
+  Fixture f;
+  f.form.SetValue(Ctl::EveryWord, 1);
+  f.main.EnableSendOptions(true);  // Default mode: Header/Footer off because of EveryWord
+  ASSERT_FALSE(f.form.Enabled(Ctl::Header));
+  f.form.SetValue(Ctl::AA, 1);
+  f.main.Click(Ctl::AA);
+  EXPECT_TRUE(f.form.Enabled(Ctl::Header));
+  EXPECT_TRUE(f.form.Enabled(Ctl::Footer));
+  EXPECT_FALSE(f.form.Enabled(Ctl::EveryWord));
+  // ... and the tick kept counts again once a reversed mode is chosen.
+  f.form.SetValue(Ctl::SAKASA, 1);
+  f.main.Click(Ctl::SAKASA);
+  EXPECT_FALSE(f.form.Enabled(Ctl::Header));
+  EXPECT_TRUE(f.form.Enabled(Ctl::EveryWord));
+  EXPECT_EQ(f.form.Value(Ctl::AA), 0);  // option buttons of a group are exclusive
+}
+
+TEST(SendOptions, ModeHandlersDoNothingUnlessTheirModeIsSelected) {
+  Fixture f;
+  f.main.EnableSendOptions(false);
+  f.form.enableLog.clear();
+  f.main.AAClick();
+  f.main.SAKASAClick();
+  EXPECT_TRUE(f.form.enableLog.empty());
+  f.main.DefaultClick();  // selected at start
+  EXPECT_FALSE(f.form.enableLog.empty());
+}
+
+TEST(SendOptions, EveryWordTogglesHeaderAndFooter) {
+  Fixture f;
+  f.main.EnableSendOptions(true);
+  f.form.SetValue(Ctl::EveryWord, 1);
+  f.main.Click(Ctl::EveryWord);
+  EXPECT_FALSE(f.form.Enabled(Ctl::Header));
+  EXPECT_FALSE(f.form.Enabled(Ctl::Footer));
+  f.form.SetValue(Ctl::EveryWord, 0);
+  f.main.Click(Ctl::EveryWord);
+  EXPECT_TRUE(f.form.Enabled(Ctl::Header));
+  EXPECT_TRUE(f.form.Enabled(Ctl::Footer));
+}
+
+}  // namespace
+}  // namespace sorelka
