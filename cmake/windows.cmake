@@ -13,6 +13,7 @@ set(WIN_DEFS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500 W
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 add_executable(sorelka WIN32 ${SHELL_SOURCES} resources/sorelka.rc)
 target_compile_definitions(sorelka PRIVATE ${WIN_DEFS})
+target_include_directories(sorelka PRIVATE resources)
 target_link_libraries(sorelka PRIVATE sorelka_core comctl32 gdi32 user32 kernel32 shell32 winmm)
 if(MINGW)
   target_link_options(sorelka PRIVATE ${STATIC_FLAGS} -municode

@@ -1,0 +1,96 @@
+#include "desktop_win32.h"
+
+#include <mmsystem.h>
+
+#include <vector>
+
+namespace sorelka::win32 {
+
+Hwnd Win32Desktop::ForegroundWindow() { return FromHwnd(GetForegroundWindow()); }
+
+namespace {
+// The ANSI calls write at most bufferBytes-1 bytes and a NUL; take the text up to the NUL.
+template <typename Read>
+Ansi ReadAnsi(int bufferBytes, Read read) {
+  if (bufferBytes <= 0) return Ansi();
+  std::vector<char> buf(static_cast<std::size_t>(bufferBytes) + 1, '\0');
+  read(buf.data(), bufferBytes);
+  buf[bufferBytes] = '\0';
+  return Ansi(buf.data());
+}
+}  // namespace
+
+Ansi Win32Desktop::ClassNameA(Hwnd w, int bufferBytes) {
+  return ReadAnsi(bufferBytes, [&](char* b, int n) { GetClassNameA(ToHwnd(w), b, n); });
+}
+
+Ansi Win32Desktop::WindowTextA(Hwnd w, int bufferBytes) {
+  return ReadAnsi(bufferBytes, [&](char* b, int n) { GetWindowTextA(ToHwnd(w), b, n); });
+}
+
+Hwnd Win32Desktop::FindChildA(Hwnd parent, const char* className, const char* title) {
+  // A parent of 0 would search the top-level windows: a failed step must stay failed.
+  if (parent == 0) return 0;
+  return FromHwnd(FindWindowExA(ToHwnd(parent), nullptr, className, title));
+}
+
+Hwnd Win32Desktop::LastSibling(Hwnd w) { return FromHwnd(GetWindow(ToHwnd(w), GW_HWNDLAST)); }
+
+int Win32Desktop::ControlId(Hwnd w) { return GetDlgCtrlID(ToHwnd(w)); }
+
+bool Win32Desktop::IsWindow(Hwnd w) { return ::IsWindow(ToHwnd(w)) != FALSE; }
+
+bool Win32Desktop::IsHung(Hwnd w) {
+  using Fn = BOOL(WINAPI*)(HWND);
+  static Fn fn = reinterpret_cast<Fn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "IsHungAppWindow")));
+  return fn && fn(ToHwnd(w));
+}
+
+PostResult Win32Desktop::PostMessageA(Hwnd w, std::uint32_t m, std::uintptr_t wp, std::intptr_t lp) {
+  if (::PostMessageA(ToHwnd(w), m, static_cast<WPARAM>(wp), static_cast<LPARAM>(lp))) return PostResult::Posted;
+  return GetLastError() == ERROR_NOT_ENOUGH_QUOTA ? PostResult::QueueFull : PostResult::Failed;
+}
+
+void Win32Desktop::SetTopMost(Hwnd w, bool release) {
+  SetWindowPos(ToHwnd(w), release ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
+               SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32Desktop::Sleep(std::uint32_t ms) { ::Sleep(ms); }
+
+std::uint32_t Win32Desktop::Milliseconds() { return timeGetTime(); }
+
+void Win32Desktop::PumpMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+Ansi Win32Desktop::ToAnsi(TextView text) {
+  if (text.empty()) return Ansi();
+  const auto* src = reinterpret_cast<const wchar_t*>(text.data());
+  int n = WideCharToMultiByte(CP_ACP, 0, src, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  Ansi out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, src, static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+Text Win32Desktop::FromAnsi(std::string_view bytes) {
+  if (bytes.empty()) return Text();
+  int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  Text out(static_cast<std::size_t>(n), u'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                      reinterpret_cast<wchar_t*>(out.data()), n);
+  return out;
+}
+
+bool Win32Desktop::IsLeadByte(unsigned char b) { return IsDBCSLeadByte(b) != FALSE; }
+
+}  // namespace sorelka::win32

@@ -1,0 +1,488 @@
+#include "main_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "dynamic_api.h"
+#include "push_check.h"
+#include "resource_ids.h"
+
+namespace sorelka::win32 {
+
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2;
+constexpr int kTimer1Ms = 50, kTimer2Ms = 100;
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+struct FontDef {
+  const wchar_t* face;
+  int pointsX100;
+};
+// Indexed by Font.
+constexpr FontDef kFonts[] = {
+    {L"ＭＳ Ｐゴシック", 900}, {L"ＭＳ Ｐゴシック", 825}, {L"MS UI Gothic", 825}, {L"MS UI Gothic", 900}};
+
+COLORREF ToColorRef(const Colour& c) { return RGB(c.r, c.g, c.b); }
+
+bool IsButtonKind(Kind k) {
+  return k == Kind::CheckBox || k == Kind::CheckPush || k == Kind::Option;
+}
+
+}  // namespace
+
+void MainWindow::RegisterClass(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kMainClass;
+  wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 32, 32, 0));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, 0));
+  RegisterClassExW(&wc);
+  RegisterFrameClass(instance);
+}
+
+bool MainWindow::Create(HINSTANCE instance) {
+  {
+    WindowDc screen(nullptr);
+    dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
+  }
+  RECT rc{0, 0, Px(kClientWidthTwips), Px(kClientHeightTwips)};
+  AdjustWindowRectEx(&rc, kWindowStyle, TRUE, WS_EX_CONTROLPARENT);
+  HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, kMainClass, W(kWindowCaption), kWindowStyle, CW_USEDEFAULT,
+                              CW_USEDEFAULT, rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr, instance,
+                              this);
+  return hwnd != nullptr;
+}
+
+void MainWindow::Show(int showCommand) {
+  // The menu bar may wrap or differ in height: make the client area exact once it is there.
+  RECT client{0, 0, Px(kClientWidthTwips), Px(kClientHeightTwips)};
+  RECT rc = client;
+  AdjustWindowRectEx(&rc, kWindowStyle, FALSE, WS_EX_CONTROLPARENT);
+  RECT actual;
+  GetClientRect(hwnd_, &actual);
+  RECT win;
+  GetWindowRect(hwnd_, &win);
+  int extraH = client.bottom - actual.bottom, extraW = client.right - actual.right;
+  if (extraH || extraW)
+    SetWindowPos(hwnd_, nullptr, 0, 0, win.right - win.left + extraW, win.bottom - win.top + extraH,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(hwnd_, showCommand);
+  UpdateWindow(hwnd_);
+  SetTimer(hwnd_, kTimer1, kTimer1Ms, nullptr);
+  SetTimer(hwnd_, kTimer2, kTimer2Ms, nullptr);
+  // The first control in tab order that can take the focus starts with it, as in a dialog.
+  for (Ctl c : TabOrder())
+    if (CanFocus(c)) {
+      SetFocus(H(c));
+      break;
+    }
+}
+
+LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+  MainWindow* self = nullptr;
+  if (msg == WM_NCCREATE) {
+    self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+  return self->Handle(msg, wp, lp);
+}
+
+LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_COMMAND: OnCommand(wp, lp); return 0;
+    case WM_TIMER:
+      if (wp == kTimer1) form_.Timer1Tick();
+      if (wp == kTimer2) form_.Timer2Tick();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT: return OnCtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), msg);
+    case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
+    case DM_GETDEFID: return MAKELONG(kFirstControlId + static_cast<int>(Ctl::Send), DC_HASDEFID);
+    case WM_SIZE: SendMessageW(H(Ctl::Status), WM_SIZE, 0, 0); return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wp) == WA_INACTIVE) {
+        focusBeforeDeactivate_ = GetFocus();
+      } else if (focusBeforeDeactivate_ && IsChild(hwnd_, focusBeforeDeactivate_)) {
+        SetFocus(focusBeforeDeactivate_);
+        return 0;
+      }
+      break;
+    case WM_RBUTTONDOWN: form_.MouseDown(Ctl::Count, 2); return 0;
+    case WM_LBUTTONDOWN: form_.MouseDown(Ctl::Count, 1); return 0;
+    case WM_MBUTTONDOWN: form_.MouseDown(Ctl::Count, 4); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    default: break;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void MainWindow::OnCreate() {
+  CreateFonts();
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  const int iconIds[3] = {IDI_MESSENGER, IDI_CHAT, IDI_INFO};
+  for (int i = 0; i < 3; ++i)
+    statusIcons_[i].reset(
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconIds[i]), IMAGE_ICON, 16, 16, 0)));
+  appIconSmall_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, 0)));
+  appIconBig_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 32, 32, 0)));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall_.get()));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIconBig_.get()));
+  CreateMenus();
+  for (const ControlSpec& spec : ControlTable()) CreateControl(spec);
+  // Frame4 lies in front of Frame1, which it covers in the collapsed layout.
+  SetWindowPos(H(Ctl::Frame4), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  form_.Load();
+}
+
+void MainWindow::CreateFonts() {
+  for (std::size_t i = 0; i < fonts_.size(); ++i)
+    fonts_[i].reset(CreateFontW(-MulDiv(kFonts[i].pointsX100, dpi_, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, kFonts[i].face));
+}
+
+void MainWindow::CreateControl(const ControlSpec& spec) {
+  const int index = static_cast<int>(spec.id);
+  bounds_[index] = {spec.left, spec.top, spec.width, spec.height};
+  HWND parent = spec.container ? H(*spec.container) : hwnd_;
+  RECT px{Px(spec.left), Px(spec.top), Px(spec.left) + Px(spec.width), Px(spec.top) + Px(spec.height)};
+  const wchar_t* caption = spec.caption ? W(spec.caption) : L"";
+  const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index));
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? WS_VISIBLE : 0);
+  DWORD exStyle = 0;
+  const wchar_t* cls = L"BUTTON";
+
+  // Each option group starts a Win32 group; every other control closes the one before it.
+  bool firstOfGroup = spec.group == 0 || index == 0 || ControlTable()[index - 1].group != spec.group;
+  if (firstOfGroup) style |= WS_GROUP;
+
+  switch (spec.kind) {
+    case Kind::Frame: {
+      frameLooks_[index] = {spec.colour ? ToColorRef(*spec.colour) : CLR_INVALID, FontFor(spec.font)};
+      controls_[index] = CreateFrame(parent, kFirstControlId + index, spec.caption ? caption : nullptr,
+                                     &frameLooks_[index], px);
+      return;
+    }
+    case Kind::CheckBox: style |= BS_AUTOCHECKBOX | WS_TABSTOP; break;
+    case Kind::CheckPush: style |= BS_OWNERDRAW | WS_TABSTOP; break;
+    case Kind::Option: style |= BS_AUTORADIOBUTTON | WS_TABSTOP; break;
+    case Kind::Button:
+      style |= WS_TABSTOP | (spec.id == Ctl::Send ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      break;
+    case Kind::ButtonGraphical: style |= BS_PUSHBUTTON | WS_TABSTOP; break;
+    case Kind::Label: cls = L"STATIC"; style |= SS_LEFT | SS_NOPREFIX; break;
+    case Kind::LabelCentered: cls = L"STATIC"; style |= SS_CENTER | SS_NOPREFIX; break;
+    case Kind::TextCentered:
+      cls = L"EDIT";
+      style |= ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP;
+      exStyle |= WS_EX_CLIENTEDGE;
+      break;
+    case Kind::TextMulti:
+      cls = L"EDIT";
+      style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP;
+      exStyle |= WS_EX_CLIENTEDGE;
+      break;
+    case Kind::StatusBar: cls = STATUSCLASSNAMEW; style = WS_CHILD | WS_VISIBLE; break;
+    case Kind::Image: cls = L"STATIC"; style |= SS_ICON; caption = L""; break;
+    case Kind::Slider: cls = TRACKBAR_CLASSW; style |= TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP; break;
+  }
+
+  HWND h = CreateWindowExW(exStyle, cls, caption, style, px.left, px.top, px.right - px.left, px.bottom - px.top,
+                           parent, id, GetModuleHandleW(nullptr), nullptr);
+  controls_[index] = h;
+  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+
+  // Themed buttons ignore text colours: coloured captions need the classic look.
+  if (spec.colour && IsButtonKind(spec.kind)) DisableTheme(h);
+  switch (spec.kind) {
+    case Kind::CheckPush: MakePushCheck(h); break;
+    case Kind::CheckBox:
+    case Kind::Option: SendMessageW(h, BM_SETCHECK, spec.value ? BST_CHECKED : BST_UNCHECKED, 0); break;
+    case Kind::TextMulti: SendMessageW(h, EM_SETLIMITTEXT, 0, 0); break;  // as much as the user pastes
+    case Kind::Slider:
+      SendMessageW(h, TBM_SETRANGE, FALSE, MAKELPARAM(30, 255));
+      SendMessageW(h, TBM_SETPOS, TRUE, spec.value);
+      break;
+    case Kind::Image: {
+      int icon = static_cast<int>(spec.id) - static_cast<int>(Ctl::StatusIcon0);
+      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(statusIcons_[icon].get()), 0);
+      break;
+    }
+    case Kind::StatusBar: {
+      int parts[2] = {Px(kPanelWidthsTwips[0]), Px(kPanelWidthsTwips[0]) + Px(kPanelWidthsTwips[1])};
+      SendMessageW(h, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+      SendMessageW(h, SB_SETMINHEIGHT, Px(spec.height) - 2 * GetSystemMetrics(SM_CYBORDER), 0);
+      SendMessageW(h, WM_SIZE, 0, 0);
+      // Before the first choice the bar shows only the information picture.
+      SendMessageW(h, SB_SETICON, 0, reinterpret_cast<LPARAM>(statusIcons_[2].get()));
+      break;
+    }
+    default: break;
+  }
+}
+
+void MainWindow::CreateMenus() {
+  menuBar_ = CreateMenu();
+  for (const MenuSpec& m : MenuTable()) {
+    const UINT id = kFirstMenuId + static_cast<int>(m.id);
+    const bool hasItems = std::any_of(MenuTable().begin(), MenuTable().end(),
+                                      [&](const MenuSpec& c) { return c.parent == m.id; });
+    if (!m.parent) {
+      if (hasItems) {
+        HMENU popup = CreatePopupMenu();
+        menuHandles_[static_cast<int>(m.id)] = popup;
+        if (m.onMenuBar)
+          AppendMenuW(menuBar_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), W(m.caption));
+        else
+          sendMenu_.reset(popup);  // hidden: only ever popped up
+      } else {
+        AppendMenuW(menuBar_, MF_STRING, id, W(m.caption));
+      }
+    } else {
+      AppendMenuW(menuHandles_[static_cast<int>(*m.parent)], MF_STRING, id, W(m.caption));
+    }
+  }
+  SetMenu(hwnd_, menuBar_);
+}
+
+int MainWindow::CtlOf(HWND h) const {
+  for (int i = 0; i < kControlCount; ++i)
+    if (controls_[i] == h) return i;
+  return -1;
+}
+
+void MainWindow::OnCommand(WPARAM wp, LPARAM lp) {
+  const int id = LOWORD(wp);
+  if (lp == 0 && id >= kFirstMenuId && id < kFirstMenuId + static_cast<int>(Menu::Count)) {
+    form_.MenuClick(static_cast<Menu>(id - kFirstMenuId));
+  } else if (id >= kFirstControlId && id < kFirstControlId + kControlCount && HIWORD(wp) == BN_CLICKED) {
+    const Ctl c = static_cast<Ctl>(id - kFirstControlId);
+    if (!IsWindowEnabled(H(c))) return;  // a disabled control takes no input
+    if (Spec(c).kind == Kind::CheckPush)
+      SendMessageW(H(c), BM_SETCHECK, Value(c) ? BST_UNCHECKED : BST_CHECKED, 0);
+    form_.Click(c);
+  }
+  if (form_.ExitRequested()) ExitProcess(0);  // "終了": every window of the program goes at once
+}
+
+LRESULT MainWindow::OnCtlColor(HDC dc, HWND control, UINT msg) {
+  const int i = CtlOf(control);
+  const bool isEdit = i >= 0 && (Spec(static_cast<Ctl>(i)).kind == Kind::TextCentered ||
+                                 Spec(static_cast<Ctl>(i)).kind == Kind::TextMulti);
+  if (i >= 0 && Spec(static_cast<Ctl>(i)).colour && IsWindowEnabled(control))
+    SetTextColor(dc, ToColorRef(*Spec(static_cast<Ctl>(i)).colour));
+  if (msg == WM_CTLCOLOREDIT) {
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
+  if (isEdit) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));  // a disabled box
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const int i = CtlOf(item.hwndItem);
+  if (i < 0 || Spec(static_cast<Ctl>(i)).kind != Kind::CheckPush) return;
+  const ControlSpec& spec = Spec(static_cast<Ctl>(i));
+  DrawPushCheck(item, spec.colour ? ToColorRef(*spec.colour) : GetSysColor(COLOR_BTNTEXT), FontFor(spec.font));
+}
+
+void MainWindow::OnDestroy() {
+  KillTimer(hwnd_, kTimer1);
+  KillTimer(hwnd_, kTimer2);
+  form_.Unload();
+  PostQuitMessage(0);
+}
+
+// ---- keyboard ----
+
+bool MainWindow::CanFocus(Ctl c) {
+  HWND h = H(c);
+  if (!h || !IsWindowEnabled(h) || !IsWindowVisible(h)) return false;
+  // Tab enters an option group at its selected button only.
+  return Spec(c).kind != Kind::Option || Value(c) != 0;
+}
+
+void MainWindow::MoveFocus(bool forward) {
+  HWND focus = GetFocus();
+  int i = CtlOf(focus);
+  const Ctl from = i >= 0 ? static_cast<Ctl>(i) : Ctl::Count;
+  const Ctl to = NextInTabOrder(from, forward, [this](Ctl c) { return CanFocus(c); });
+  if (to == Ctl::Count || !CanFocus(to)) return;
+  HWND h = H(to);
+  SetFocus(h);
+  if (Spec(to).kind == Kind::TextCentered || Spec(to).kind == Kind::TextMulti) SendMessageW(h, EM_SETSEL, 0, -1);
+}
+
+void MainWindow::OnEnter() {
+  HWND focus = GetFocus();
+  if (focus == H(Ctl::SkelReset)) {  // a focused push button takes Enter itself
+    SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(kFirstControlId + static_cast<int>(Ctl::SkelReset), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(focus));
+    return;
+  }
+  if (focus == H(Ctl::Message) && (GetKeyState(VK_CONTROL) & 0x8000)) {
+    SendMessageW(focus, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r\n"));
+    return;
+  }
+  HWND send = H(Ctl::Send);
+  if (IsWindowEnabled(send))
+    SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(kFirstControlId + static_cast<int>(Ctl::Send), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(send));
+}
+
+bool MainWindow::PreTranslate(MSG& msg) {
+  if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
+    MoveFocus(!(GetKeyState(VK_SHIFT) & 0x8000));
+    return true;
+  }
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
+    OnEnter();
+    return true;
+  }
+  // Swallow the characters of the keys handled above.
+  if (msg.message == WM_CHAR && (msg.wParam == L'\t' || msg.wParam == L'\r' || msg.wParam == L'\n')) return true;
+  return IsDialogMessageW(hwnd_, &msg) != FALSE;
+}
+
+// ---- form port ----
+
+int MainWindow::Value(Ctl c) {
+  if (Spec(c).kind == Kind::Slider) return static_cast<int>(SendMessageW(H(c), TBM_GETPOS, 0, 0));
+  return static_cast<int>(SendMessageW(H(c), BM_GETCHECK, 0, 0));
+}
+
+void MainWindow::SetValue(Ctl c, int value) {
+  const ControlSpec& spec = Spec(c);
+  if (spec.kind == Kind::Slider) {
+    SendMessageW(H(c), TBM_SETPOS, TRUE, value);
+    return;
+  }
+  if (spec.kind == Kind::Option && value)
+    for (const ControlSpec& other : ControlTable())
+      if (other.group == spec.group && other.id != c) SendMessageW(H(other.id), BM_SETCHECK, BST_UNCHECKED, 0);
+  SendMessageW(H(c), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+bool MainWindow::Enabled(Ctl c) { return IsWindowEnabled(H(c)) != FALSE; }
+
+void MainWindow::SetEnabled(Ctl c, bool enabled) {
+  HWND h = H(c);
+  const bool hadFocus = GetFocus() == h;
+  EnableWindow(h, enabled);
+  if (!enabled && hadFocus) MoveFocus(true);  // never leave the keyboard on a dead control
+}
+
+Text MainWindow::GetText(Ctl c) {
+  HWND h = H(c);
+  int n = GetWindowTextLengthW(h);
+  std::u16string s(static_cast<std::size_t>(n) + 1, u'\0');
+  n = GetWindowTextW(h, reinterpret_cast<wchar_t*>(s.data()), n + 1);
+  s.resize(static_cast<std::size_t>(std::max(n, 0)));
+  return s;
+}
+
+void MainWindow::SetText(Ctl c, const Text& text) { SetWindowTextW(H(c), W(text)); }
+
+bool MainWindow::Visible(Ctl c) { return (GetWindowLongW(H(c), GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void MainWindow::SetVisible(Ctl c, bool visible) { ShowWindow(H(c), visible ? SW_SHOWNA : SW_HIDE); }
+
+TwipRect MainWindow::Bounds(Ctl c) { return bounds_[static_cast<int>(c)]; }
+
+void MainWindow::Move(Ctl c, const TwipRect& r) {
+  bounds_[static_cast<int>(c)] = r;
+  SetWindowPos(H(c), nullptr, Px(r.left), Px(r.top), Px(r.width), Px(r.height),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int MainWindow::ScaleWidth() {
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  return MulDiv(rc.right, 1440, dpi_);
+}
+
+void MainWindow::SetPanelText(int panel, const Text& text) {
+  SendMessageW(H(Ctl::Status), SB_SETTEXTW, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(W(text)));
+}
+
+Text MainWindow::PanelText(int panel) {
+  HWND bar = H(Ctl::Status);
+  int n = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel - 1), 0));
+  std::u16string s(static_cast<std::size_t>(n) + 1, u'\0');
+  SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(s.data()));
+  s.resize(static_cast<std::size_t>(n));
+  return s;
+}
+
+void MainWindow::SetPanelIcon(int panel, int icon) {
+  if (icon < 0 || icon > 2) return;
+  SendMessageW(H(Ctl::Status), SB_SETICON, static_cast<WPARAM>(panel - 1),
+               reinterpret_cast<LPARAM>(statusIcons_[icon].get()));
+}
+
+bool MainWindow::MenuChecked(Menu m) {
+  return (GetMenuState(menuBar_, kFirstMenuId + static_cast<int>(m), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void MainWindow::SetMenuChecked(Menu m, bool checked) {
+  CheckMenuItem(menuBar_, kFirstMenuId + static_cast<int>(m), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::PopupMenu(Menu m) {
+  HMENU popup = menuHandles_[static_cast<int>(m)];
+  if (!popup) return;
+  POINT pt;
+  GetCursorPos(&pt);
+  // Every flag bit of the classic call: tracks the right button too, centre and right aligned.
+  UINT flags = TPM_RIGHTBUTTON | TPM_CENTERALIGN | TPM_RIGHTALIGN | TPM_RETURNCMD;
+  int cmd = TrackPopupMenu(popup, flags, pt.x, pt.y, 0, hwnd_, nullptr);
+  if (cmd) OnCommand(static_cast<WPARAM>(cmd), 0);
+}
+
+int MainWindow::MessageBox(const Text& text, const Text* title, unsigned flags) {
+  return ::MessageBoxW(hwnd_, W(text), title ? W(*title) : W(kAppTitle), flags);
+}
+
+int MainWindow::MessageLineCount() {
+  return static_cast<int>(SendMessageA(H(Ctl::Message), EM_GETLINECOUNT, 0, 0));
+}
+
+Ansi MainWindow::MessageLineA(int index) {
+  HWND edit = H(Ctl::Message);
+  const LRESULT start = SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
+  if (start < 0) return Ansi();
+  const LRESULT units = SendMessageW(edit, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+  // Room for every unit as two bytes, and never less than the classic 1000-byte line buffer.
+  const std::size_t capacity = std::max<std::size_t>(1000, static_cast<std::size_t>(units) * 2 + 2);
+  if (capacity <= 0xFFFF) {
+    std::vector<char> buf(capacity + 2, '\0');
+    *reinterpret_cast<WORD*>(buf.data()) = static_cast<WORD>(capacity);
+    LRESULT got = SendMessageA(edit, EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buf.data()));
+    return Ansi(buf.data(), static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
+  }
+  // The line interface counts its buffer in 16 bits: take a longer line from the whole text.
+  Text all = GetText(Ctl::Message);
+  return desktop_.ToAnsi(TextView(all).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(units)));
+}
+
+}  // namespace sorelka::win32

@@ -1,0 +1,60 @@
+#include "push_check.h"
+
+#include "scoped.h"
+
+namespace sorelka::win32 {
+
+namespace {
+constexpr wchar_t kOldProc[] = L"SorelkaPushCheck.Proc";
+constexpr wchar_t kState[] = L"SorelkaPushCheck.State";
+
+LRESULT CALLBACK PushCheckProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+  auto old = reinterpret_cast<WNDPROC>(GetPropW(w, kOldProc));
+  switch (msg) {
+    case BM_GETCHECK: return reinterpret_cast<LRESULT>(GetPropW(w, kState));
+    case BM_SETCHECK:
+      SetPropW(w, kState, reinterpret_cast<HANDLE>(wp == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED));
+      InvalidateRect(w, nullptr, FALSE);
+      return 0;
+    case WM_NCDESTROY:
+      RemovePropW(w, kState);
+      RemovePropW(w, kOldProc);
+      SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+      break;
+    default: break;
+  }
+  return CallWindowProcW(old, w, msg, wp, lp);
+}
+}  // namespace
+
+void MakePushCheck(HWND button) {
+  SetPropW(button, kState, reinterpret_cast<HANDLE>(BST_UNCHECKED));
+  SetPropW(button, kOldProc, reinterpret_cast<HANDLE>(GetWindowLongPtrW(button, GWLP_WNDPROC)));
+  SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PushCheckProc));
+}
+
+void DrawPushCheck(const DRAWITEMSTRUCT& item, COLORREF textColour, HFONT font) {
+  HDC dc = item.hDC;
+  RECT rc = item.rcItem;
+  bool checked = SendMessageW(item.hwndItem, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  bool pressed = checked || (item.itemState & ODS_SELECTED);
+  bool disabled = item.itemState & ODS_DISABLED;
+  UINT state = DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0);
+  DrawFrameControl(dc, &rc, DFC_BUTTON, state);
+
+  wchar_t text[128] = {};
+  GetWindowTextW(item.hwndItem, text, 128);
+  Selection sel(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : textColour);
+  RECT textRc = rc;
+  if (pressed) OffsetRect(&textRc, 1, 1);  // a pressed face shifts its caption
+  DrawTextW(dc, text, -1, &textRc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = rc;
+    InflateRect(&focus, -4, -4);
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+}  // namespace sorelka::win32

@@ -1,0 +1,14 @@
+// A check box drawn as a push button that stays pressed while ticked, with a coloured caption.
+// Themed and classic push buttons ignore text colours, so this one draws itself; it still
+// answers BM_GETCHECK / BM_SETCHECK like any check box (also to other processes).
+#pragma once
+#include <windows.h>
+
+namespace sorelka::win32 {
+
+// Makes an owner-drawn button behave as a push-like check box.
+void MakePushCheck(HWND button);
+// Draws it, from the main window's WM_DRAWITEM.
+void DrawPushCheck(const DRAWITEMSTRUCT& item, COLORREF textColour, HFONT font);
+
+}  // namespace sorelka::win32
