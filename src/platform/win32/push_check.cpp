@@ -41,6 +41,19 @@ void DrawPushCheck(const DRAWITEMSTRUCT& item, COLORREF textColour, HFONT font) 
   bool disabled = item.itemState & ODS_DISABLED;
   UINT state = DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0);
   DrawFrameControl(dc, &rc, DFC_BUTTON, state);
+  if (checked) {
+    // A latched button shows a checkered face, as classic toolbar buttons do.
+    static const WORD kChecker[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+    ScopedBitmap pattern(CreateBitmap(8, 8, 1, 1, kChecker));
+    ScopedBrush brush(CreatePatternBrush(pattern.get()));
+    RECT face = rc;
+    InflateRect(&face, -2, -2);
+    COLORREF oldText = SetTextColor(dc, GetSysColor(COLOR_BTNFACE));
+    COLORREF oldBk = SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    FillRect(dc, &face, brush.get());
+    SetTextColor(dc, oldText);
+    SetBkColor(dc, oldBk);
+  }
 
   wchar_t text[128] = {};
   GetWindowTextW(item.hwndItem, text, 128);
