@@ -117,6 +117,7 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
     case DM_GETDEFID: return MAKELONG(kFirstControlId + static_cast<int>(Ctl::Send), DC_HASDEFID);
     case WM_SIZE: SendMessageW(H(Ctl::Status), WM_SIZE, 0, 0); return 0;
+    case WM_PAINT: OnPaint(); return 0;
     case WM_ACTIVATE:
       if (LOWORD(wp) == WA_INACTIVE) {
         focusBeforeDeactivate_ = GetFocus();
@@ -145,6 +146,8 @@ void MainWindow::OnCreate() {
   appIconBig_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 32, 32, 0)));
   SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall_.get()));
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIconBig_.get()));
+  corner_.reset(static_cast<HBITMAP>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDB_CORNER), IMAGE_BITMAP, Px(480), Px(480), 0)));
   CreateMenus();
   for (const ControlSpec& spec : ControlTable()) CreateControl(spec);
   // Frame4 lies in front of Frame1, which it covers in the collapsed layout.
@@ -303,6 +306,21 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (i < 0 || Spec(static_cast<Ctl>(i)).kind != Kind::CheckPush) return;
   const ControlSpec& spec = Spec(static_cast<Ctl>(i));
   DrawPushCheck(item, spec.colour ? ToColorRef(*spec.colour) : GetSysColor(COLOR_BTNTEXT), FontFor(spec.font));
+}
+
+// The program's picture in the free corner at the top left, behind the controls.
+void MainWindow::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  if (corner_) {
+    HDC mem = CreateCompatibleDC(dc);
+    {
+      Selection sel(mem, corner_.get());
+      BitBlt(dc, 0, 0, Px(480), Px(480), mem, 0, 0, SRCCOPY);
+    }
+    DeleteDC(mem);
+  }
+  EndPaint(hwnd_, &ps);
 }
 
 void MainWindow::OnDestroy() {

@@ -61,6 +61,7 @@ class MainWindow final : public FormPort {
   void OnCommand(WPARAM wp, LPARAM lp);
   LRESULT OnCtlColor(HDC dc, HWND control, UINT msg);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
+  void OnPaint();
   void OnDestroy();
   void OnEnter();
   void MoveFocus(bool forward);
@@ -77,6 +78,7 @@ class MainWindow final : public FormPort {
   std::array<ScopedFont, 4> fonts_;
   std::array<ScopedIcon, 3> statusIcons_;
   ScopedIcon appIconSmall_, appIconBig_;
+  ScopedBitmap corner_;
   std::array<FrameLook, kControlCount> frameLooks_{};
   HMENU menuBar_ = nullptr;  // owned by the window
   ScopedMenu sendMenu_;
