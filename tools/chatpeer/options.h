@@ -1,0 +1,29 @@
+// What the peer shows, chosen on the command line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct PeerOptions {
+  bool chat = false;       // the Internet-Explorer-hosted chat room
+  bool messenger = false;  // the instant-messenger conversation window
+  bool plainPage = false;  // an Internet Explorer frame holding an ordinary page
+  bool sendButton = true;
+  bool atl = true;       // the ATL container around the chat input box
+  bool unicode = false;  // input windows registered as Unicode instead of ANSI
+  int count = 1;
+  int slowMs = 0;
+  int x = 40;
+  int y = 40;
+  std::wstring title;  // empty: each kind's own default title
+  std::wstring room;   // empty: the default room name
+  std::wstring logPath;
+};
+
+struct ParseResult {
+  PeerOptions options;
+  std::wstring error;  // empty when the arguments were understood
+};
+
+// args excludes the program name.
+ParseResult ParseOptions(const std::vector<std::wstring>& args);

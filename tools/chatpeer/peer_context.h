@@ -1,0 +1,30 @@
+// What every peer window shares: the options, the log, the font and the count of open frames.
+#pragma once
+
+#include <windows.h>
+
+#include "event_log.h"
+#include "handles.h"
+#include "options.h"
+
+struct PeerContext {
+  PeerOptions options;
+  EventLog log;
+  FontHandle font;
+  int openFrames = 0;
+
+  HFONT UiFont() const {
+    return font.get() ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }
+  void FrameOpened() { ++openFrames; }
+  // The peer lives as long as one of its top-level windows does.
+  void FrameClosed() {
+    if (--openFrames <= 0) PostQuitMessage(0);
+  }
+};
+
+// The class name the peer registers for a window kind, in both character widths.
+struct ClassName {
+  const char* ansi;
+  const wchar_t* wide;
+};
