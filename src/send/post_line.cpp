@@ -1,0 +1,62 @@
+#include "send/post_line.h"
+
+#include <optional>
+
+#include "send/option_state.h"
+#include "send/wait_value.h"
+
+namespace sorelka {
+namespace {
+
+// Posts one message with lParam 0. A full queue means the target is busy, not gone: wait while
+// it exists, answers and takes a message now and then. A failed post cannot be mended, and
+// going on would type the line with a character missing.
+bool Deliver(Desktop& desktop, Hwnd window, std::uint32_t message, std::uintptr_t wParam) {
+  PostResult result = desktop.PostMessageA(window, message, wParam, 0);
+  if (result == PostResult::Posted) return true;
+  // The previous post went through just now, so the stall is measured from here.
+  const std::uint32_t since = desktop.Milliseconds();
+  while (result == PostResult::QueueFull) {
+    if (!desktop.IsWindow(window) || desktop.IsHung(window)) return false;
+    if (desktop.Milliseconds() - since >= kQueueStallMs) return false;  // wraps like timeGetTime
+    desktop.Sleep(kQueueRetryMs);
+    result = desktop.PostMessageA(window, message, wParam, 0);
+  }
+  return result == PostResult::Posted;
+}
+
+// The window that receives the send button's click, or none when the line is left unsent.
+// SendNow counts whether or not it is enabled; in ASCII-art mode MSN Chat sends every line.
+std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, FormPort& form) {
+  const bool sendNow = Ticked(form, Ctl::SendNow);
+  if (target.Kind == KindChat && (sendNow || Ticked(form, Ctl::AA))) return target.ChatDialog;
+  if (target.Kind == KindMessenger && sendNow) return target.InputWindow;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::uint32_t Cp932Code(Desktop& desktop, char16_t unit) {
+  const Ansi bytes = desktop.ToAnsi(TextView(&unit, 1));
+  if (bytes.size() == 1) return static_cast<unsigned char>(bytes[0]);
+  if (bytes.size() == 2) {
+    const auto code = static_cast<std::int16_t>((static_cast<unsigned char>(bytes[0]) << 8) |
+                                                static_cast<unsigned char>(bytes[1]));
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(code));
+  }
+  return '?';
+}
+
+bool PostLine(const Text& line, const ChatTarget& target, FormPort& form, Desktop& desktop) {
+  for (char16_t unit : line)
+    if (!Deliver(desktop, target.InputWindow, kWmImeChar, Cp932Code(desktop, unit))) return false;
+
+  const std::optional<Hwnd> commandWindow = SendCommandWindow(target, form);
+  if (!commandWindow) return true;
+  if (const std::uint32_t pause = ParseWait(form.GetText(Ctl::Wait)); pause > 0) desktop.Sleep(pause);
+  // MAKEWPARAM(id, BN_CLICKED): the identifier in the low word, notification 0 in the high word.
+  const auto id = static_cast<std::uint16_t>(desktop.ControlId(target.SendButton));
+  return Deliver(desktop, *commandWindow, kWmCommand, id);
+}
+
+}  // namespace sorelka

@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_form.h"
+#include "send/post_line.h"
+
+namespace sorelka {
+namespace {
+
+using testing::FakeDesktop;
+using testing::FakeForm;
+
+const Text kFloodQuestion = u"この操作でで禁止になる可能性があります。続けますか？";
+const Text kNotOneLine = u"1行じゃないです";
+
+// Hands out scripted lines directly: the plain fake splits the whole text at every fetch, which
+// makes a message of tens of thousands of lines quadratic.
+class ScriptedLinesForm : public FakeForm {
+ public:
+  std::vector<Ansi> lines;
+  int MessageLineCount() override { return static_cast<int>(lines.size()); }
+  Ansi MessageLineA(int index) override { return lines.at(static_cast<std::size_t>(index)); }
+};
+
+template <typename Form>
+struct BasicFixture {
+  Form form;
+  FakeDesktop desktop;
+  MainForm main{form, desktop};
+  Hwnd dialog = desktop.Add(0, "#32770");
+  Hwnd chatInput = desktop.Add(dialog, "MSNChatEdit4");
+  Hwnd chatButton = desktop.Add(dialog, "SubclassButton", "", 1001);
+  Hwnd messenger = desktop.Add(0, "IMWindowClass");
+  Hwnd messengerButton = desktop.Add(messenger, "button", "", 2002);
+
+  explicit BasicFixture(std::int16_t kind, Ctl mode = Ctl::Default) {
+    main.chatTarget.Found = kTrue;
+    main.chatTarget.Kind = kind;
+    main.chatTarget.InputWindow = kind == KindChat ? chatInput : messenger;
+    main.chatTarget.SendButton = kind == KindChat ? chatButton : messengerButton;
+    main.chatTarget.ChatDialog = dialog;
+    form.SetValue(mode, 1);
+  }
+
+  // What the chat window received: typed text, with '|' where its send button was pressed.
+  Text Transcript() const {
+    Text out;
+    Ansi typed;
+    auto flush = [&] {
+      out += testing::FromCp932(typed);
+      typed.clear();
+    };
+    for (const auto& p : desktop.posted) {
+      if (p.message == kWmCommand) {
+        flush();
+        out += u'|';
+      } else if (p.message == kWmImeChar) {
+        if (p.wParam > 0xFF) typed.push_back(static_cast<char>((p.wParam >> 8) & 0xFF));
+        typed.push_back(static_cast<char>(p.wParam & 0xFF));
+      }
+    }
+    flush();
+    return out;
+  }
+  std::size_t Count(std::uint32_t message) const {
+    std::size_t n = 0;
+    for (const auto& p : desktop.posted) n += p.message == message;
+    return n;
+  }
+};
+using Fixture = BasicFixture<FakeForm>;
+
+Text Lines(int n) {
+  Text t;
+  for (int i = 0; i < n; ++i) {
+    if (i) t += u"\r\n";
+    t += static_cast<char16_t>(u'a' + i % 26);
+  }
+  return t;
+}
+
+TEST(SendCommand, FloodLimiterAsksOnlyBeforeMoreThanFiveLinesToChat) {
+  const struct {
+    std::int16_t kind;
+    int lines;
+    int limit;
+    bool asks;
+  } cases[] = {
+      {KindChat, 1, 0, false},      {KindChat, 5, 0, false},       {KindChat, 6, 0, true},
+      {KindChat, 30, 0, true},      {KindChat, 6, 1, false},       {KindMessenger, 6, 0, false},
+      {KindMessenger, 100, 0, false},
+  };
+  for (const auto& c : cases) {
+    Fixture f(c.kind, Ctl::AA);
+    f.form.SetValue(Ctl::Limit, c.limit);
+    f.form.SetText(Ctl::Message, Lines(c.lines));
+    SCOPED_TRACE(::testing::Message() << "kind " << c.kind << ", " << c.lines << " lines, Limit " << c.limit);
+    f.main.SendClick();
+    if (!c.asks) {
+      EXPECT_TRUE(f.form.boxes.empty());
+    } else {
+      ASSERT_EQ(f.form.boxes.size(), 1u);
+      EXPECT_EQ(f.form.boxes[0].text, kFloodQuestion);
+      EXPECT_TRUE(f.form.boxes[0].hasTitle);
+      EXPECT_EQ(f.form.boxes[0].title, u"確認");
+      EXPECT_EQ(f.form.boxes[0].flags, kMbYesNo);  // no icon; Yes, the first button, is the default
+    }
+    EXPECT_EQ(f.Count(kWmImeChar), static_cast<std::size_t>(c.lines));  // the default answer is Yes
+  }
+}
+
+TEST(SendCommand, AnsweringNoSendsNothingAndKeepsTheMessage) {
+  Fixture f(KindChat, Ctl::AA);
+  f.form.SetText(Ctl::Message, Lines(6));
+  f.form.answers.push_back(kIdNo);
+  f.main.SendClick();
+  EXPECT_TRUE(f.desktop.posted.empty());
+  EXPECT_TRUE(f.desktop.sleeps.empty());
+  EXPECT_EQ(f.form.GetText(Ctl::Message), Lines(6));
+  EXPECT_EQ(f.form.Value(Ctl::Limit), 0);
+}
+
+TEST(SendCommand, AnsweringYesLiftsTheLimiterForLaterSends) {
+  Fixture f(KindChat, Ctl::AA);
+  f.form.SetText(Ctl::Message, Lines(6));
+  f.form.answers.push_back(kIdYes);
+  f.main.SendClick();
+  EXPECT_EQ(f.form.Value(Ctl::Limit), 1);
+  EXPECT_EQ(f.Transcript(), u"a|b|c|d|e|f|");
+  EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
+
+  f.form.SetText(Ctl::Message, Lines(7));
+  f.main.SendClick();
+  EXPECT_EQ(f.form.boxes.size(), 1u);
+  EXPECT_EQ(f.Count(kWmCommand), 13u);
+}
+
+TEST(SendCommand, OneLineModeRefusesSeveralLines) {
+  for (const char16_t* message : {u"ab\r\ncd", u"abc\r\n", u"\r\n"}) {
+    Fixture f(KindChat, Ctl::Default);
+    f.form.SetText(Ctl::Message, message);
+    f.main.SendClick();
+    SCOPED_TRACE(::testing::PrintToString(Text(message)));
+    ASSERT_EQ(f.form.boxes.size(), 1u);
+    EXPECT_EQ(f.form.boxes[0].text, kNotOneLine);
+    EXPECT_FALSE(f.form.boxes[0].hasTitle);  // the program's own title
+    EXPECT_EQ(f.form.boxes[0].flags, kMbOk);
+    EXPECT_TRUE(f.desktop.posted.empty());
+    EXPECT_EQ(f.form.GetText(Ctl::Message), message);
+  }
+}
+
+TEST(SendCommand, OneLineModeSendsTheLineReversed) {
+  for (std::int16_t kind : {KindChat, KindMessenger}) {
+    Fixture f(kind, Ctl::Default);
+    f.form.SetText(Ctl::Message, u"こんにちは ");
+    f.main.SendClick();
+    EXPECT_EQ(f.Transcript(), u"はちにんこ|");
+    EXPECT_EQ(f.desktop.posted.back().window, kind == KindChat ? f.dialog : f.messenger);
+    EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
+  }
+}
+
+TEST(SendCommand, EmptyMessageSendsOneIdeographicSpaceInEveryMode) {
+  for (Ctl mode : {Ctl::AA, Ctl::Default, Ctl::SAKASA}) {
+    Fixture f(KindChat, mode);
+    f.main.SendClick();
+    SCOPED_TRACE(Spec(mode).name);
+    ASSERT_EQ(f.desktop.posted.size(), 2u);
+    EXPECT_EQ(f.desktop.posted[0].wParam, 0xFFFF8140u);
+    EXPECT_EQ(f.desktop.posted[1].message, kWmCommand);
+    EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
+  }
+}
+
+TEST(SendCommand, AsciiArtSendsEveryLineToChatWithItsOwnPauseAndSend) {
+  Fixture f(KindChat, Ctl::AA);
+  f.form.SetValue(Ctl::SendNow, 0);  // ASCII art goes line by line all the same
+  f.form.SetValue(Ctl::Header, 1);
+  f.form.SetText(Ctl::PlusWord, u">");
+  f.form.SetText(Ctl::Message, u" /\\_/\\\r\n\r\n( o.o )  ");
+  f.main.SendClick();
+  EXPECT_EQ(f.Transcript(), u"> /\\_/\\|>\u3000|>( o.o )|");
+  EXPECT_EQ(f.desktop.sleeps, (std::vector<std::uint32_t>{500, 500, 500}));
+  EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
+}
+
+TEST(SendCommand, MultiLineReversedReversesEachLineAndKeepsTheirOrder) {
+  Fixture f(KindChat, Ctl::SAKASA);
+  f.form.SetText(Ctl::Message, u"abc\r\nあいう\r\n  x");
+  f.main.SendClick();
+  EXPECT_EQ(f.Transcript(), u"cba|ういあ|x  |");
+}
+
+TEST(SendCommand, MessengerAsciiArtWithoutSendNowJoinsTheLinesUnsent) {
+  Fixture f(KindMessenger, Ctl::AA);
+  f.form.SetValue(Ctl::SendNow, 0);
+  f.form.SetText(Ctl::Message, u"ab\r\ncd\r\nef");
+  f.main.SendClick();
+  EXPECT_EQ(f.Transcript(), u"abcdef");
+  EXPECT_EQ(f.Count(kWmCommand), 0u);
+  EXPECT_TRUE(f.desktop.sleeps.empty());
+  EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
+}
+
+TEST(SendCommand, LongLinesAreFetchedWhole) {
+  Text mixed;
+  for (int i = 0; i < 1500; ++i) mixed += static_cast<char16_t>(u'!' + i % 90);
+  const Text cases[] = {
+      Text(500, u'あ'),        // 1000 bytes
+      mixed,                   // 1500 bytes
+      Text(1000, u'亜') + u"x",  // 2001 bytes
+  };
+  for (const Text& line : cases) {
+    Fixture f(KindChat, Ctl::AA);
+    f.form.SetText(Ctl::Message, line);
+    f.main.SendClick();
+    EXPECT_EQ(f.Count(kWmImeChar), line.size());
+    EXPECT_EQ(f.Transcript(), line + u"|");
+  }
+}
+
+TEST(SendCommand, StoppedSendKeepsTheMessageAndSendsNothingMore) {
+  Fixture f(KindChat, Ctl::AA);
+  const Text message = u"ab\r\ncd\r\nef";
+  f.form.SetText(Ctl::Message, message);
+  // The chat room closes right after the first line was sent.
+  f.desktop.postHook = [&](Hwnd w, std::uint32_t m) {
+    if (!f.desktop.IsWindow(w)) return PostResult::Failed;
+    if (m == kWmCommand) {
+      f.desktop.Close(f.chatInput);
+      f.desktop.Close(f.dialog);
+    }
+    return PostResult::Posted;
+  };
+  f.main.SendClick();
+  EXPECT_EQ(f.Transcript(), u"ab|");
+  EXPECT_EQ(f.desktop.sleeps, std::vector<std::uint32_t>{500});  // no pause for the lines left
+  EXPECT_EQ(f.form.GetText(Ctl::Message), message);
+}
+
+TEST(SendCommand, NoModeSelectedSendsNothingAndEmptiesTheMessage) {
+  Fixture f(KindChat, Ctl::Default);
+  f.form.SetValue(Ctl::Default, 0);
+  f.form.SetText(Ctl::Message, u"abc");
+  f.main.SendClick();
+  EXPECT_TRUE(f.desktop.posted.empty());
+  EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
+}
+
+TEST(SendCommand, FortyThousandLinesAreAllSent) {
+  BasicFixture<ScriptedLinesForm> f(KindChat, Ctl::AA);
+  f.form.SetValue(Ctl::Limit, 1);
+  f.form.SetText(Ctl::Message, u"(the lines)");
+  for (int i = 0; i < 40000; ++i) f.form.lines.push_back(i % 2 ? "" : "a");
+  f.main.SendClick();
+  ASSERT_EQ(f.Count(kWmCommand), 40000u);
+  ASSERT_EQ(f.Count(kWmImeChar), 40000u);
+  EXPECT_EQ(f.desktop.posted[2].wParam, 0xFFFF8140u);  // the empty second line
+  EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
+}
+
+TEST(SendCommand, FortyThousandLinesCountAsManyLines) {
+  // In 16 bits 40,000 would wrap to a negative count: no question, no one-line refusal.
+  BasicFixture<ScriptedLinesForm> chat(KindChat, Ctl::Default);
+  chat.form.lines.assign(40000, "a");
+  chat.form.answers.push_back(kIdYes);
+  chat.main.SendClick();
+  ASSERT_EQ(chat.form.boxes.size(), 2u);
+  EXPECT_EQ(chat.form.boxes[0].text, kFloodQuestion);
+  EXPECT_EQ(chat.form.boxes[1].text, kNotOneLine);
+  EXPECT_TRUE(chat.desktop.posted.empty());
+}
+
+}  // namespace
+}  // namespace sorelka
