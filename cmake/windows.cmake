@@ -49,3 +49,12 @@ if(DRIVER_SOURCES)
     target_link_options(e2e_driver PRIVATE ${STATIC_FLAGS} -municode)
   endif()
 endif()
+
+# Figures taken under Wine against the stand-in chat windows (bench/wine/run.sh).
+add_executable(wine_bench bench/wine/wine_bench.cpp src/platform/win32/desktop_win32.cpp
+               tests/e2e/driver/remote_status.cpp)
+target_compile_definitions(wine_bench PRIVATE ${WIN_DEFS})
+target_link_libraries(wine_bench PRIVATE sorelka_core user32 kernel32 winmm)
+if(MINGW)
+  target_link_options(wine_bench PRIVATE ${STATIC_FLAGS} -municode)
+endif()

@@ -1,6 +1,8 @@
 // Start-up, shutdown and the routing of events to their handlers.
 #include "app/main_form.h"
 
+#include "app/readout.h"
+
 namespace sorelka {
 
 void MainForm::Load() {
@@ -71,6 +73,9 @@ void MainForm::Timer2Tick() {
     SetValueFromCode(Ctl::ActivatCheck, 1);
     onTopApplied = kTrue;
   }
+  const Text percent = BasicStr(SliderPercent(form_.Value(Ctl::Slider), kSliderMax, kSliderMin)) + u" %";
+  form_.SetText(Ctl::Slider, percent);  // the slider's tip text
+  form_.SetText(Ctl::Label2_0, u"Alpha " + percent);
 }
 
 // Restores every window whose opacity was changed; filled in with the translucency panel.

@@ -4,6 +4,7 @@
 
 #include "app/controls.h"
 #include "app/main_form.h"
+#include "app/readout.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
 
@@ -140,6 +141,35 @@ TEST(Startup, EndRunsTheUnloadHandlerAndAsksForExit) {
   EXPECT_FALSE(f.main.ExitRequested());
   f.main.MenuClick(Menu::End);
   EXPECT_TRUE(f.main.ExitRequested());
+}
+
+}  // namespace
+}  // namespace sorelka
+
+namespace sorelka {
+namespace {
+
+TEST(Readout, PercentOfTheSliderRange) {
+  const std::pair<int, int> rows[] = {{30, 0},  {31, 0},  {32, 1},  {100, 31}, {142, 50}, {143, 50},
+                                      {144, 51}, {200, 75}, {225, 87}, {253, 99}, {254, 99}, {255, 100}};
+  for (auto [value, percent] : rows) EXPECT_EQ(SliderPercent(value, kSliderMax, kSliderMin), percent) << value;
+  EXPECT_EQ(BasicStr(100), u" 100");
+  EXPECT_EQ(BasicStr(0), u" 0");
+  EXPECT_EQ(BasicStr(-5), u"-5");
+}
+
+TEST(Readout, EveryTickWritesTheLabelAndTheTip) {
+  testing::FakeForm form;
+  testing::FakeDesktop desktop;
+  MainForm main{form, desktop};
+  main.Load();
+  EXPECT_EQ(form.GetText(Ctl::Label2_0), u"100%");
+  main.Timer2Tick();
+  EXPECT_EQ(form.GetText(Ctl::Label2_0), u"Alpha  100 %");
+  EXPECT_EQ(form.GetText(Ctl::Slider), u" 100 %");
+  form.SetValue(Ctl::Slider, 30);
+  main.Timer2Tick();
+  EXPECT_EQ(form.GetText(Ctl::Label2_0), u"Alpha  0 %");
 }
 
 }  // namespace
