@@ -1,6 +1,7 @@
 // Figures measured under Wine against the stand-in chat windows, each against a baseline taken
 // in the same run:
 //   post N R   delivering an N-character line with PostLine vs a bare loop of the same posts
+//   deliver N  typing an N-character line into the stand-in chat room (its log is checked)
 //   latency N  from SetForegroundWindow on a chat window to the assistant's changed status bar
 // Prints one JSON object; bench/wine/run.sh starts the programs and checks the chat's log.
 #include <windows.h>
@@ -64,55 +65,123 @@ HWND Chain(HWND w, std::initializer_list<const char*> classes) {
 
 // Presses the chat's send button and waits until its transcript has grown: then the chat
 // has taken in every message posted before the click.
+// (WM_GETTEXTLENGTH itself: GetWindowTextLength reads another process's caption, not the box.)
+int TextLength(HWND w) { return static_cast<int>(SendMessageW(w, WM_GETTEXTLENGTH, 0, 0)); }
+
 void SendAndWait(HWND dialog, HWND button, HWND transcript) {
-  const int before = GetWindowTextLengthW(transcript);
+  const int before = TextLength(transcript);
   PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(GetDlgCtrlID(button)), 0);
   const double t0 = Now();
-  while (GetWindowTextLengthW(transcript) == before && Now() - t0 < 600000) Sleep(5);
+  while (TextLength(transcript) == before && Now() - t0 < 600000) Sleep(5);
 }
 
+std::u16string MakeLine(int n) {
+  // Every kind of character: ASCII, half-width katakana, full-width.
+  const std::u16string pattern = u"abcXYZ 019ｱｲｳﾐﾘあいう漢字　。";
+  std::u16string line;
+  while (static_cast<int>(line.size()) < n) line += pattern;
+  line.resize(static_cast<std::size_t>(n));
+  return line;
+}
+
+// A window on a thread of its own that takes no message until released, so that the posting
+// loops are timed alone, not against a reader emptying the queue at the same time.
+struct HeldReceiver {
+  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HWND window = nullptr;
+  std::vector<std::uint32_t> received;
+  HANDLE thread = nullptr;
+
+  static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<HeldReceiver*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+    if (m == 0x0286 && self) {
+      self->received.push_back(static_cast<std::uint32_t>(wp));
+      return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+  }
+  static DWORD WINAPI Run(void* p) {
+    auto* self = static_cast<HeldReceiver*>(p);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "BenchReceiver";  // ANSI, as a chat's input box: codes arrive unchanged
+    RegisterClassA(&wc);
+    self->window = CreateWindowExA(0, "BenchReceiver", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrA(self->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetEvent(self->ready);
+    WaitForSingleObject(self->release, INFINITE);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    return 0;
+  }
+  HeldReceiver() {
+    thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    WaitForSingleObject(ready, INFINITE);
+  }
+  void Drain() {
+    SetEvent(release);
+    WaitForSingleObject(thread, INFINITE);
+  }
+};
+
 int Post(int n, int reps) {
+  const std::u16string line = MakeLine(n);
+  sorelka::win32::Win32Desktop desktop;
+  QuietForm form;
+  std::vector<std::uint32_t> codes;
+  for (char16_t u : line) codes.push_back(sorelka::Cp932Code(desktop, u));
+
+  HeldReceiver receiver;
+  sorelka::ChatTarget target;
+  target.Kind = sorelka::KindUnknown;  // type only: no send button to press
+  target.InputWindow = reinterpret_cast<sorelka::Hwnd>(receiver.window);
+  std::vector<double> bare, posted;
+  bool allDelivered = true;
+  for (int r = 0; r < reps; ++r) {
+    double t0 = Now();
+    for (std::uint32_t c : codes) PostMessageA(receiver.window, 0x0286, c, 0);
+    bare.push_back(Now() - t0);
+    t0 = Now();
+    allDelivered &= sorelka::PostLine(line, target, form, desktop);
+    posted.push_back(Now() - t0);
+  }
+  receiver.Drain();
+  bool inOrder = receiver.received.size() == codes.size() * 2 * static_cast<std::size_t>(reps);
+  for (std::size_t i = 0; inOrder && i < receiver.received.size(); ++i)
+    inOrder = receiver.received[i] == codes[i % codes.size()];
+  const double mb = Median(bare), mp = Median(posted);
+  std::printf("{\"ok\":%s,\"chars\":%d,\"reps\":%d,\"bare_ms\":%.3f,\"postline_ms\":%.3f,\"ratio\":%.4f,"
+              "\"received_in_order\":%s}\n",
+              allDelivered ? "true" : "false", n, reps, mb, mp, mb > 0 ? mp / mb : 0.0, inOrder ? "true" : "false");
+  return allDelivered && inOrder ? 0 : 1;
+}
+
+// Types a line into the stand-in chat room and presses its send button; the chat's log then
+// shows whether every character arrived, in order (bench/wine/run.sh compares it).
+int Deliver(int n) {
   HWND frame = FindWindowA("IEFrame", nullptr);
   HWND dialog = Chain(frame, {"Shell DocObject View", "Internet Explorer_Server", "#32770"});
   HWND input = Chain(dialog, {"ATL:3723F798", "MSNChatEdit4"});
   HWND button = FindWindowExA(dialog, nullptr, "SubclassButton", nullptr);
   HWND transcript = FindWindowExA(dialog, nullptr, "Edit", nullptr);
   if (!input || !button || !transcript) {
-    std::printf("{\"ok\":false,\"error\":\"no chat input window\"}\n");
+    std::printf("{\"ok\":false,\"error\":\"no chat room\"}\n");
     return 1;
   }
-  // A message of every kind of character: ASCII, half-width katakana, full-width.
-  const std::u16string pattern = u"abcXYZ 019ｱｲｳﾐﾘあいう漢字　。";
-  std::u16string line;
-  while (static_cast<int>(line.size()) < n) line += pattern;
-  line.resize(static_cast<std::size_t>(n));
-
   sorelka::win32::Win32Desktop desktop;
   QuietForm form;
   sorelka::ChatTarget target;
-  target.Kind = sorelka::KindUnknown;  // type only: the bench presses no send button
+  target.Kind = sorelka::KindUnknown;
   target.InputWindow = reinterpret_cast<sorelka::Hwnd>(input);
-  std::vector<std::uint32_t> codes;
-  for (char16_t u : line) codes.push_back(sorelka::Cp932Code(desktop, u));
-
-  std::vector<double> bare, posted;
-  bool allDelivered = true;
-  for (int r = 0; r < reps; ++r) {
-    double t0 = Now();
-    for (std::uint32_t c : codes) PostMessageA(input, 0x0286, c, 0);
-    double t1 = Now();
-    bare.push_back(t1 - t0);
-    SendAndWait(dialog, button, transcript);
-    t0 = Now();
-    allDelivered &= sorelka::PostLine(line, target, form, desktop);
-    t1 = Now();
-    posted.push_back(t1 - t0);
-    SendAndWait(dialog, button, transcript);
-  }
-  const double mb = Median(bare), mp = Median(posted);
-  std::printf("{\"ok\":%s,\"chars\":%d,\"reps\":%d,\"bare_ms\":%.3f,\"postline_ms\":%.3f,\"ratio\":%.4f}\n",
-              allDelivered ? "true" : "false", n, reps, mb, mp, mb > 0 ? mp / mb : 0.0);
-  return 0;
+  const double t0 = Now();
+  const bool ok = sorelka::PostLine(MakeLine(n), target, form, desktop);
+  const double posted = Now() - t0;
+  SendAndWait(dialog, button, transcript);
+  std::printf("{\"ok\":%s,\"chars\":%d,\"post_ms\":%.1f,\"received_ms\":%.1f}\n", ok ? "true" : "false", n,
+              posted, Now() - t0);
+  return ok ? 0 : 1;
 }
 
 BOOL CALLBACK FindStatusBar(HWND w, LPARAM found) {
@@ -143,7 +212,7 @@ int Latency(int n) {
       t = Now();
       if (panels.ok && !panels.texts.empty() && panels.texts[0] == want) break;
       if (t - t0 > 5000) break;
-      Sleep(1);
+      Sleep(10);
     }
     ms.push_back(t - t0);
     fg.push_back(seen);
@@ -160,6 +229,7 @@ int Latency(int n) {
 int wmain(int argc, wchar_t** argv) {
   if (argc >= 4 && std::wstring(argv[1]) == L"post") return Post(_wtoi(argv[2]), _wtoi(argv[3]));
   if (argc >= 3 && std::wstring(argv[1]) == L"latency") return Latency(_wtoi(argv[2]));
-  std::printf("{\"ok\":false,\"error\":\"usage: wine_bench post N REPS | latency N\"}\n");
+  if (argc >= 3 && std::wstring(argv[1]) == L"deliver") return Deliver(_wtoi(argv[2]));
+  std::printf("{\"ok\":false,\"error\":\"usage: wine_bench post N REPS | deliver N | latency N\"}\n");
   return 2;
 }

@@ -1,6 +1,8 @@
 #include "send/post_line.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "send/option_state.h"
 #include "send/wait_value.h"
@@ -47,9 +49,34 @@ std::uint32_t Cp932Code(Desktop& desktop, char16_t unit) {
   return '?';
 }
 
+std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line) {
+  // One conversion for the whole line is far cheaper than one per unit; it yields one code per
+  // unit unless the line holds surrogates (or the conversion merged units), which go unit by unit.
+  std::vector<std::uint32_t> codes;
+  codes.reserve(line.size());
+  const bool surrogates =
+      std::any_of(line.begin(), line.end(), [](char16_t u) { return u >= 0xD800 && u <= 0xDFFF; });
+  if (!surrogates) {
+    const Ansi bytes = desktop.ToAnsi(line);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      const auto lead = static_cast<unsigned char>(bytes[i]);
+      if (desktop.IsLeadByte(lead) && i + 1 < bytes.size()) {
+        const auto code = static_cast<std::int16_t>((lead << 8) | static_cast<unsigned char>(bytes[++i]));
+        codes.push_back(static_cast<std::uint32_t>(static_cast<std::int32_t>(code)));
+      } else {
+        codes.push_back(lead);
+      }
+    }
+    if (codes.size() == line.size()) return codes;
+    codes.clear();
+  }
+  for (char16_t unit : line) codes.push_back(Cp932Code(desktop, unit));
+  return codes;
+}
+
 bool PostLine(const Text& line, const ChatTarget& target, FormPort& form, Desktop& desktop) {
-  for (char16_t unit : line)
-    if (!Deliver(desktop, target.InputWindow, kWmImeChar, Cp932Code(desktop, unit))) return false;
+  for (std::uint32_t code : LineCodes(desktop, line))
+    if (!Deliver(desktop, target.InputWindow, kWmImeChar, code)) return false;
 
   const std::optional<Hwnd> commandWindow = SendCommandWindow(target, form);
   if (!commandWindow) return true;

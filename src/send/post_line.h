@@ -2,6 +2,7 @@
 // when the target and the options call for it, presses the window's send button.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/form_port.h"
@@ -21,6 +22,9 @@ inline constexpr std::uint32_t kQueueStallMs = 5000;
 // double-byte code (lead byte high) sign-extended from 16 to 32 bits. A unit without a code,
 // a lone surrogate among them, is typed as the system's default character '?'.
 std::uint32_t Cp932Code(Desktop& desktop, char16_t unit);
+
+// The codes of every unit of `line`, as Cp932Code gives them.
+std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line);
 
 // Posts WM_IME_CHAR for every unit of `line` to target.InputWindow, then, when due, pauses for
 // the Wait value and posts the send button's WM_COMMAND. Returns true when all of it was

@@ -321,3 +321,25 @@ TEST(PostLine, SendCommandRefusedReportsTheLineUndelivered) {
 
 }  // namespace
 }  // namespace sorelka
+
+namespace sorelka {
+namespace {
+
+// The whole-line conversion must give exactly the codes of the unit-by-unit one.
+TEST(PostLine, WholeLineCodesMatchUnitByUnitCodes) {
+  testing::FakeDesktop desktop;
+  const Text line = u"abc ｱｲｳﾐﾘ　あいう表ソ能é\\~¥‾\U0001F600\xD800z";
+  std::vector<std::uint32_t> perUnit;
+  for (char16_t u : line) perUnit.push_back(Cp932Code(desktop, u));
+  EXPECT_EQ(LineCodes(desktop, line), perUnit);
+  EXPECT_EQ(LineCodes(desktop, line.substr(0, 20)), std::vector<std::uint32_t>(perUnit.begin(), perUnit.begin() + 20));
+
+  // A conversion that merges units is not trusted: the line goes unit by unit.
+  struct Merging : testing::FakeDesktop {
+    Ansi ToAnsi(TextView t) override { return t.size() > 1 ? Ansi("?") : FakeDesktop::ToAnsi(t); }
+  } merging;
+  EXPECT_EQ(LineCodes(merging, u"ab"), (std::vector<std::uint32_t>{0x61, 0x62}));
+}
+
+}  // namespace
+}  // namespace sorelka

@@ -110,6 +110,9 @@ LRESULT InputBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       Changed();
       return 0;
+    case kSyncMessage:
+      Sync();
+      return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTCHARS | DLGC_WANTARROWS;
     case WM_SETFONT:
@@ -216,6 +219,15 @@ void InputBox::Insert(const std::wstring& s) {
 }
 
 void InputBox::Changed() {
+  // A burst of posted characters is mirrored and drawn once, after the burst: doing it per
+  // character costs time in the length of the text, and a 20,000-character line then crawls.
+  if (!hwnd_ || syncPosted_) return;
+  syncPosted_ = true;
+  PostMessageW(hwnd_, kSyncMessage, 0, 0);
+}
+
+void InputBox::Sync() {
+  syncPosted_ = false;
   if (!hwnd_) return;
   // Mirror the contents into the window text so GetWindowText/WM_GETTEXT read them.
   DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));

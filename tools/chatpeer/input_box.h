@@ -34,6 +34,9 @@ class InputBox {
   void TakeAnsiChar(WPARAM code);
   void Insert(const std::wstring& s);
   void Changed();
+  void Sync();
+  static constexpr UINT kSyncMessage = WM_APP + 1;
+  bool syncPosted_ = false;
   int TextWidth(size_t chars) const;
   int LineHeight() const;
   void PlaceCaret();

@@ -1,11 +1,14 @@
 #include "transcript.h"
 
 HWND CreateTranscript(HWND parent, int id) {
-  return CreateWindowExW(
+  HWND transcript = CreateWindowExW(
       WS_EX_CLIENTEDGE, L"EDIT", L"",
       WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 10,
       10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
       nullptr);
+  // A long session (or a benchmark's 20,000-character lines) outgrows the default limit.
+  SendMessageW(transcript, EM_SETLIMITTEXT, 0, 0);
+  return transcript;
 }
 
 void AppendTranscriptLine(HWND transcript, const std::wstring& speaker, const std::wstring& text) {
