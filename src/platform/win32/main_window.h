@@ -62,6 +62,7 @@ class MainWindow final : public FormPort {
   LRESULT OnCtlColor(HDC dc, HWND control, UINT msg);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnPaint();
+  void ShowSliderTip();
   void OnDestroy();
   void OnEnter();
   void MoveFocus(bool forward);
@@ -84,6 +85,7 @@ class MainWindow final : public FormPort {
   ScopedMenu sendMenu_;
   std::array<HMENU, static_cast<int>(Menu::Count)> menuHandles_{};  // popup menus by id
   HWND focusBeforeDeactivate_ = nullptr;
+  Text sliderTip_;
   Win32Desktop desktop_;
   MainForm form_{*this, desktop_};
 };
