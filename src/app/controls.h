@@ -99,5 +99,6 @@ inline constexpr const char16_t* kAppTitle = u"Sorelka";
 inline constexpr int kClientWidthTwips = 6060;
 inline constexpr int kClientHeightTwips = 5265;
 inline constexpr int kPanelWidthsTwips[2] = {2340, 3900};
+inline constexpr int kPlusWordMaxLength = 255;  // characters the insert box takes
 
 }  // namespace sorelka

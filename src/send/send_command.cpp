@@ -1,5 +1,7 @@
 // The send command: the Send button's click handler with its flood limiter. Every line is
 // composed and delivered in order; the message box is emptied only after a completed send.
+#include <new>
+
 #include "app/main_form.h"
 #include "send/compose.h"
 #include "send/option_state.h"
@@ -16,8 +18,13 @@ constexpr int kMaxLinesUnasked = 5;  // more lines than this to MSN Chat need a 
 
 // Fetches line `index` whole, composes and delivers it; false when delivery stopped.
 bool SendLine(int index, const ChatTarget& target, FormPort& form, Desktop& desktop) {
-  const Text line = desktop.FromAnsi(form.MessageLineA(index));
-  return PostLine(MakeSendText(line, form), target, form, desktop);
+  Text composed;
+  try {
+    composed = MakeSendText(desktop.FromAnsi(form.MessageLineA(index)), form);
+  } catch (const std::bad_alloc&) {
+    return false;  // a pasted giant line times a long insert: stop, keeping the user's text
+  }
+  return PostLine(composed, target, form, desktop);
 }
 
 // Each line is delivered with its own pause and send before the next is fetched.

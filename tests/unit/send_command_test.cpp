@@ -275,3 +275,31 @@ TEST(SendCommand, FortyThousandLinesCountAsManyLines) {
 
 }  // namespace
 }  // namespace sorelka
+
+namespace sorelka {
+namespace {
+
+// A line too large to compose stops the send without a crash, and the text stays.
+TEST(SendCommand, LineTooLargeToComposeStopsAndKeepsTheMessage) {
+  class Failing : public testing::FakeForm {
+   public:
+    Ansi MessageLineA(int index) override {
+      if (index == 1) throw std::bad_alloc();
+      return FakeForm::MessageLineA(index);
+    }
+  };
+  Failing form;
+  testing::FakeDesktop desktop;
+  MainForm main{form, desktop};
+  main.chatTarget.Kind = KindMessenger;
+  main.chatTarget.InputWindow = desktop.Add(0, "IMWindowClass");
+  form.SetValue(Ctl::AA, 1);
+  form.SetValue(Ctl::SendNow, 0);
+  form.SetText(Ctl::Message, u"ab\r\ncd\r\nef");
+  main.SendClick();
+  EXPECT_EQ(desktop.posted.size(), 2u);  // the first line only
+  EXPECT_EQ(form.GetText(Ctl::Message), u"ab\r\ncd\r\nef");
+}
+
+}  // namespace
+}  // namespace sorelka

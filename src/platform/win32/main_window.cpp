@@ -223,6 +223,10 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
     case Kind::CheckBox:
     case Kind::Option: SendMessageW(h, BM_SETCHECK, spec.value ? BST_CHECKED : BST_UNCHECKED, 0); break;
     case Kind::TextMulti: SendMessageW(h, EM_SETLIMITTEXT, 0, 0); break;  // as much as the user pastes
+    case Kind::TextCentered:
+      // The insert goes around every character of a line: keep it a decoration, not a document.
+      if (spec.id == Ctl::PlusWord) SendMessageW(h, EM_SETLIMITTEXT, kPlusWordMaxLength, 0);
+      break;
     case Kind::Slider:
       SendMessageW(h, TBM_SETRANGE, FALSE, MAKELPARAM(30, 255));
       SendMessageW(h, TBM_SETPOS, TRUE, spec.value);
