@@ -17,44 +17,38 @@ endif()
 set(WIN_DEFS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500 WINVER=0x0500
     _WIN32_IE=0x0501)
 
+# A static, Unicode Windows program. Usage: windows_program(NAME [WIN32] SOURCES... LIBS...)
+function(windows_program name)
+  cmake_parse_arguments(P "WIN32" "" "SOURCES;LIBS" ${ARGN})
+  if(P_WIN32)
+    add_executable(${name} WIN32 ${P_SOURCES})
+  else()
+    add_executable(${name} ${P_SOURCES})
+  endif()
+  target_compile_definitions(${name} PRIVATE ${WIN_DEFS})
+  target_compile_options(${name} PRIVATE ${UTF8_SOURCE})
+  target_link_libraries(${name} PRIVATE ${P_LIBS})
+  if(MINGW)
+    target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode)
+  endif()
+endfunction()
+
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
-add_executable(sorelka WIN32 ${SHELL_SOURCES} resources/sorelka.rc)
-target_compile_definitions(sorelka PRIVATE ${WIN_DEFS})
+windows_program(sorelka WIN32 SOURCES ${SHELL_SOURCES} resources/sorelka.rc
+                LIBS sorelka_core comctl32 gdi32 user32 kernel32 shell32 winmm)
 target_include_directories(sorelka PRIVATE resources)
-target_link_libraries(sorelka PRIVATE sorelka_core comctl32 gdi32 user32 kernel32 shell32 winmm)
 if(MINGW)
-  target_link_options(sorelka PRIVATE ${STATIC_FLAGS} -municode
-                      -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
+  # Subsystem 5.0: a higher one stops Windows 2000 from loading the file.
+  target_link_options(sorelka PRIVATE -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
                       -Wl,--major-os-version,5 -Wl,--minor-os-version,0)
 endif()
 
 file(GLOB CHATPEER_SOURCES CONFIGURE_DEPENDS tools/chatpeer/*.cpp)
-if(CHATPEER_SOURCES)
-  add_executable(chatpeer WIN32 ${CHATPEER_SOURCES})
-  target_compile_definitions(chatpeer PRIVATE ${WIN_DEFS})
-  target_compile_options(chatpeer PRIVATE ${UTF8_SOURCE})
-  target_link_libraries(chatpeer PRIVATE comctl32 gdi32 user32 kernel32)
-  if(MINGW)
-    target_link_options(chatpeer PRIVATE ${STATIC_FLAGS} -municode)
-  endif()
-endif()
+windows_program(chatpeer WIN32 SOURCES ${CHATPEER_SOURCES} LIBS comctl32 gdi32 user32 kernel32)
 
 file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS tests/e2e/driver/*.cpp)
-if(DRIVER_SOURCES)
-  add_executable(e2e_driver ${DRIVER_SOURCES})
-  target_compile_definitions(e2e_driver PRIVATE ${WIN_DEFS})
-  target_compile_options(e2e_driver PRIVATE ${UTF8_SOURCE})
-  target_link_libraries(e2e_driver PRIVATE comctl32 gdi32 user32 kernel32)
-  if(MINGW)
-    target_link_options(e2e_driver PRIVATE ${STATIC_FLAGS} -municode)
-  endif()
-endif()
+windows_program(e2e_driver SOURCES ${DRIVER_SOURCES} LIBS comctl32 gdi32 user32 kernel32)
 
 # Figures taken under Wine against the stand-in chat windows (bench/wine/run.sh).
-add_executable(wine_bench bench/wine/wine_bench.cpp src/platform/win32/desktop_win32.cpp
-               tests/e2e/driver/remote_status.cpp)
-target_compile_definitions(wine_bench PRIVATE ${WIN_DEFS})
-target_link_libraries(wine_bench PRIVATE sorelka_core user32 kernel32 winmm)
-if(MINGW)
-  target_link_options(wine_bench PRIVATE ${STATIC_FLAGS} -municode)
-endif()
+windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/platform/win32/desktop_win32.cpp
+                tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32 winmm)
