@@ -228,6 +228,53 @@ class Process:
                 pass
 
 
+class ChatPeer:
+    """A chatpeer.exe run and its JSON-lines log: the windows it made and what they received."""
+
+    def __init__(self, process, log_path):
+        self.process = process
+        self.log_path = log_path
+
+    def events(self):
+        try:
+            with open(self.log_path, encoding="utf-8") as f:
+                lines = f.read().splitlines()
+        except FileNotFoundError:
+            return []
+        out = []
+        for line in lines:
+            try:
+                out.append(json.loads(line))
+            except ValueError:
+                pass  # a line still being written
+        return out
+
+    def hwnd(self, role, index=0):
+        """The window of `role` from its "ready" line, as a number for the driver."""
+        for e in self.events():
+            if e.get("role") == role and e.get("msg") == "ready" and e.get("index") == index:
+                return int(e["hwnd"], 16)
+        raise CaseFailure(f"chatpeer logged no ready line for {role} {index}")
+
+    def select(self, role=None, msg=None):
+        return [e for e in self.events()
+                if (role is None or e.get("role") == role) and (msg is None or e.get("msg") == msg)]
+
+    def wait_count(self, count, timeout_s, what, role=None, msg=None):
+        """Waits until at least `count` events of `role`/`msg` are logged; returns them all."""
+        found = []
+
+        def enough():
+            found[:] = self.select(role, msg)
+            return len(found) >= count
+        try:
+            wait_until(enough, timeout_s, what)
+        except CaseFailure:
+            raise CaseFailure(f"{what}: {len(found)} of {count} {role or ''} {msg or ''} events "
+                              f"within {timeout_s:g} s (log: {self.log_path})")
+        return found
+
+
 class Context:
     """Passed to each case: starts programs, talks to the driver, records what happened."""
 
@@ -265,6 +312,23 @@ class Context:
         self.processes.append(p)
         self.note(f"started {exe} {' '.join(args)} as pid {p.pid}")
         return p
+
+    def start_peer(self, *args, timeout_s=15):
+        """Starts chatpeer.exe with a log of its own and waits until all its windows exist."""
+        os.makedirs(self.casedir, exist_ok=True)
+        log_path = os.path.join(self.casedir, f"chatpeer-{len(self.processes)}.jsonl")
+        if os.path.exists(log_path):
+            os.remove(log_path)  # chatpeer appends; an old run's windows would mislead
+        p = self.start("chatpeer.exe", [*args, "--log", log_path])
+        peer = ChatPeer(p, log_path)
+
+        def ready():
+            if not p.running():
+                fail(f"chatpeer.exe {' '.join(args)} ended (exit code {p.popen.returncode}); "
+                     f"log {log_path}")
+            return any(e.get("msg") == "all-ready" for e in peer.events())
+        wait_until(ready, timeout_s, f"chatpeer {' '.join(args)} ready")
+        return peer
 
     def start_app(self, build=None, timeout_s=15):
         """Starts the assistant fresh and waits for its main window."""

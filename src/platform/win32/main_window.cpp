@@ -114,9 +114,6 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT: return OnCtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), msg);
-    case WM_HSCROLL:
-      if (reinterpret_cast<HWND>(lp) == H(Ctl::Slider)) ShowSliderTip();
-      return 0;
     case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
     case DM_GETDEFID: return MAKELONG(kFirstControlId + static_cast<int>(Ctl::Send), DC_HASDEFID);
     case WM_SIZE: SendMessageW(H(Ctl::Status), WM_SIZE, 0, 0); return 0;
@@ -208,7 +205,7 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
       break;
     case Kind::StatusBar: cls = STATUSCLASSNAMEW; style = WS_CHILD | WS_VISIBLE; break;
     case Kind::Image: cls = L"STATIC"; style |= SS_ICON; caption = L""; break;
-    case Kind::Slider: cls = TRACKBAR_CLASSW; style |= TBS_HORZ | TBS_AUTOTICKS | TBS_TOOLTIPS | WS_TABSTOP; break;
+    case Kind::Slider: cls = TRACKBAR_CLASSW; style |= TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP; break;
   }
 
   HWND h = CreateWindowExW(exStyle, cls, caption, style, px.left, px.top, px.right - px.left, px.bottom - px.top,
@@ -429,23 +426,14 @@ Text MainWindow::GetText(Ctl c) {
 
 void MainWindow::SetText(Ctl c, const Text& text) {
   if (Spec(c).kind == Kind::Slider) {
+    // Kept for the readout; a trackbar tooltip would show it, but under Wine that tooltip
+    // keeps the window out of the topmost band.
     sliderTip_ = text;
-    ShowSliderTip();
     return;
   }
   SetWindowTextW(H(c), W(text));
 }
 
-// The slider's tip shows the readout text instead of the bare position while it is dragged.
-void MainWindow::ShowSliderTip() {
-  HWND tips = reinterpret_cast<HWND>(SendMessageW(H(Ctl::Slider), TBM_GETTOOLTIPS, 0, 0));
-  if (!tips) return;
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  if (!SendMessageW(tips, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool))) return;
-  tool.lpszText = const_cast<wchar_t*>(W(sliderTip_));
-  SendMessageW(tips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-}
 
 bool MainWindow::Visible(Ctl c) { return (GetWindowLongW(H(c), GWL_STYLE) & WS_VISIBLE) != 0; }
 

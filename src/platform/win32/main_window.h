@@ -62,7 +62,6 @@ class MainWindow final : public FormPort {
   LRESULT OnCtlColor(HDC dc, HWND control, UINT msg);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnPaint();
-  void ShowSliderTip();
   void OnDestroy();
   void OnEnter();
   void MoveFocus(bool forward);

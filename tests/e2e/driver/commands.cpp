@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "json.h"
+#include "other_windows.h"
 #include "remote_status.h"
 
 namespace e2e {
@@ -367,6 +368,10 @@ const std::vector<Command>& Commands() {
       {L"xid", "xid [HWND]", Xid},
       {L"close", "close", Close},
       {L"watch-start", "watch-start EXE TIMEOUT_MS", WatchStart},
+      {L"box", "box TITLE TIMEOUT_MS", Box},
+      {L"answer", "answer TITLE BUTTON_ID", Answer},
+      {L"text", "text HWND", Text},
+      {L"rect", "rect ID", ScreenRect},
   };
   return commands;
 }
