@@ -9,10 +9,10 @@ constexpr std::optional<Ctl> kWin = std::nullopt;
 constexpr int kModes = 1, kSkelTarget = 2;  // option groups
 }  // namespace
 
-const std::vector<ControlSpec>& ControlTable() {
+const std::vector<ControlDesc>& ControlTable() {
   using K = Kind;
   using F = Font;
-  static const std::vector<ControlSpec> table = {
+  static const std::vector<ControlDesc> table = {
       // id, name, kind, container, caption, left, top, width, height, value, colour, font, tab, group, visible
       {Ctl::ActivatCheck, "ActivatCheck", K::CheckPush, kWin, u"常に手前に表示", 3795, 390, 2010, 285, 0, kRed, F::MsPGothic8, 26, 0, true},
       {Ctl::Frame2, "Frame2", K::Frame, kWin, u"送信オプション", 45, 660, 6015, 2010, 0, kBlue, F::WindowDefault, 13, 0, true},
@@ -51,25 +51,25 @@ const std::vector<ControlSpec>& ControlTable() {
   return table;
 }
 
-const ControlSpec& Spec(Ctl c) { return ControlTable()[static_cast<int>(c)]; }
+const ControlDesc& Describe(Ctl c) { return ControlTable()[static_cast<int>(c)]; }
 
 std::vector<Ctl> TabOrder() {
-  std::vector<const ControlSpec*> focusable;
-  for (const ControlSpec& s : ControlTable()) {
+  std::vector<const ControlDesc*> focusable;
+  for (const ControlDesc& s : ControlTable()) {
     // Labels and frames hold tab indexes but never take the focus.
     bool takesFocus = s.kind != Kind::Label && s.kind != Kind::LabelCentered &&
                       s.kind != Kind::Frame && s.kind != Kind::Image && s.kind != Kind::StatusBar;
     if (takesFocus && s.tabIndex >= 0) focusable.push_back(&s);
   }
   std::stable_sort(focusable.begin(), focusable.end(),
-                   [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+                   [](const ControlDesc* a, const ControlDesc* b) { return a->tabIndex < b->tabIndex; });
   std::vector<Ctl> order;
-  for (const ControlSpec* s : focusable) order.push_back(s->id);
+  for (const ControlDesc* s : focusable) order.push_back(s->id);
   return order;
 }
 
-const std::vector<MenuSpec>& MenuTable() {
-  static const std::vector<MenuSpec> table = {
+const std::vector<MenuDesc>& MenuTable() {
+  static const std::vector<MenuDesc> table = {
       {Menu::Menu, "menu", u"メニュー", std::nullopt, true},
       {Menu::Skeleton, "Skeleton", u"ウィンドウ透明化", Menu::Menu, true},
       {Menu::Info, "Info", u"インフォメーション", Menu::Menu, true},

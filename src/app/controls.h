@@ -44,7 +44,7 @@ struct Colour {
 inline constexpr Colour kRed{255, 0, 0}, kBlue{0, 0, 255}, kPurple{192, 0, 192},
     kGreen{0, 128, 0}, kLightGreen{0, 192, 0}, kMagenta{255, 0, 255};
 
-struct ControlSpec {
+struct ControlDesc {
   Ctl id;
   const char* name;            // the control's name, for tests and diagnostics
   Kind kind;
@@ -59,8 +59,8 @@ struct ControlSpec {
   bool visible;
 };
 
-const std::vector<ControlSpec>& ControlTable();
-const ControlSpec& Spec(Ctl c);
+const std::vector<ControlDesc>& ControlTable();
+const ControlDesc& Describe(Ctl c);
 
 // Controls that take keyboard focus, in the order Tab visits them (by tab index, not z-order).
 std::vector<Ctl> TabOrder();
@@ -84,14 +84,14 @@ Ctl NextInTabOrder(Ctl from, bool forward, IsUsable usable) {
 // --- menus ---
 enum class Menu : int { Menu, Skeleton, Info, Help, End, GoHome, SendMenu, SendHelp, Count };
 
-struct MenuSpec {
+struct MenuDesc {
   Menu id;
   const char* name;
   const char16_t* caption;
   std::optional<Menu> parent;   // nullopt: top level
   bool onMenuBar;               // false for the hidden popup-only menu and its item
 };
-const std::vector<MenuSpec>& MenuTable();
+const std::vector<MenuDesc>& MenuTable();
 
 // The window itself.
 inline constexpr const char16_t* kWindowCaption = u"Sorelka 2.0 for XP";

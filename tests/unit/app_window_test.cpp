@@ -19,11 +19,11 @@ TEST(ControlTable, IsIndexedByIdAndNamesAreUnique) {
   std::set<int> tabIndexes;
   ASSERT_EQ(ControlTable().size(), static_cast<std::size_t>(kControlCount));
   for (int i = 0; i < kControlCount; ++i) {
-    const ControlSpec& s = ControlTable()[i];
+    const ControlDesc& s = ControlTable()[i];
     EXPECT_EQ(static_cast<int>(s.id), i) << s.name;
     EXPECT_TRUE(names.insert(s.name).second) << s.name;
     if (s.tabIndex >= 0) EXPECT_TRUE(tabIndexes.insert(s.tabIndex).second) << s.name;
-    if (s.container) EXPECT_EQ(Spec(*s.container).kind, Kind::Frame) << s.name;
+    if (s.container) EXPECT_EQ(Describe(*s.container).kind, Kind::Frame) << s.name;
   }
 }
 
@@ -68,7 +68,7 @@ TEST(MenuTable, HoldsTheMenuBarAndTheHiddenTextMenu) {
   };
   ASSERT_EQ(MenuTable().size(), std::size(rows));
   for (std::size_t i = 0; i < std::size(rows); ++i) {
-    const MenuSpec& m = MenuTable()[i];
+    const MenuDesc& m = MenuTable()[i];
     EXPECT_EQ(m.id, rows[i].id);
     EXPECT_EQ(std::u16string(m.caption), rows[i].caption) << m.name;
     EXPECT_EQ(m.parent, rows[i].parent) << m.name;

@@ -166,7 +166,7 @@ TEST(SendCommand, EmptyMessageSendsOneIdeographicSpaceInEveryMode) {
   for (Ctl mode : {Ctl::AA, Ctl::Default, Ctl::SAKASA}) {
     Fixture f(KindChat, mode);
     f.main.SendClick();
-    SCOPED_TRACE(Spec(mode).name);
+    SCOPED_TRACE(Describe(mode).name);
     ASSERT_EQ(f.desktop.posted.size(), 2u);
     EXPECT_EQ(f.desktop.posted[0].wParam, 0xFFFF8140u);
     EXPECT_EQ(f.desktop.posted[1].message, kWmCommand);

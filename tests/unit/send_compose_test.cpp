@@ -85,7 +85,7 @@ TEST(Compose, WorkedExamples) {
 TEST(Compose, EmptyOrBlankLineIsOneIdeographicSpaceInEveryMode) {
   for (Ctl mode : {Ctl::AA, Ctl::Default, Ctl::SAKASA}) {
     for (const char16_t* line : {u"", u"  ", u"\u3000", u" \u3000 "}) {
-      SCOPED_TRACE(Spec(mode).name);
+      SCOPED_TRACE(Describe(mode).name);
       EXPECT_EQ(Compose({"plain", line, {.mode = mode}, u"\u3000"}), u"\u3000");
       EXPECT_EQ(Compose({"every character", line, {.mode = mode, .everyWord = 1, .insert = u"*"}, u""}),
                 u"*\u3000*");

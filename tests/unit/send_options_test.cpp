@@ -54,7 +54,7 @@ TEST(SendOptions, EnablingAppliesTheModeThenEveryWord) {
     f.form.SetValue(c.mode, 1);
     f.form.SetValue(Ctl::EveryWord, c.everyWord);
     f.main.EnableSendOptions(true);
-    SCOPED_TRACE(std::string(Spec(c.mode).name) + " EveryWord=" + std::to_string(c.everyWord));
+    SCOPED_TRACE(std::string(Describe(c.mode).name) + " EveryWord=" + std::to_string(c.everyWord));
     EXPECT_EQ(f.form.Enabled(Ctl::Header), c.header);
     EXPECT_EQ(f.form.Enabled(Ctl::Footer), c.footer);
     EXPECT_EQ(f.form.Enabled(Ctl::EveryWord), c.everyWordEnabled);

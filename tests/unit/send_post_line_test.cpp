@@ -140,7 +140,7 @@ TEST(PostLine, WhetherAndWhereTheSendButtonIsPressed) {
     f.form.SetValue(Ctl::SendNow, c.sendNow);
     f.form.SetEnabled(Ctl::SendNow, c.sendNowEnabled);
     SCOPED_TRACE(::testing::Message() << "kind " << c.kind << " SendNow " << c.sendNow << " "
-                                      << Spec(c.mode).name);
+                                      << Describe(c.mode).name);
     ASSERT_TRUE(f.Post(u"x", c.kind));
     EXPECT_EQ(f.Typed().size(), 1u);
     const auto commands = f.Commands();

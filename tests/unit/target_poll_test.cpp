@@ -201,7 +201,7 @@ TEST(PollForeground, OrdinaryWebPageIsAnUnknownTargetWithoutInputWindow) {
   EXPECT_EQ(p.main.lastForeground, f.frame);
   // Disabled once after the failed lookup and once more as an unknown application.
   ASSERT_EQ(p.form.enableLog.size(), 30u);
-  for (const auto& [control, enabled] : p.form.enableLog) EXPECT_FALSE(enabled) << Spec(control).name;
+  for (const auto& [control, enabled] : p.form.enableLog) EXPECT_FALSE(enabled) << Describe(control).name;
   const std::vector<std::string> order = {"switch off",  "switch off",  "panel1 text",
                                           "panel1 icon", "panel2 text", "panel2 text"};
   EXPECT_EQ(p.form.events, order);

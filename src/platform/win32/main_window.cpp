@@ -149,7 +149,7 @@ void MainWindow::OnCreate() {
   corner_.reset(static_cast<HBITMAP>(
       LoadImageW(instance, MAKEINTRESOURCEW(IDB_CORNER), IMAGE_BITMAP, Px(480), Px(480), 0)));
   CreateMenus();
-  for (const ControlSpec& spec : ControlTable()) CreateControl(spec);
+  for (const ControlDesc& desc : ControlTable()) CreateControl(desc);
   // Frame4 lies in front of Frame1, which it covers in the collapsed layout.
   SetWindowPos(H(Ctl::Frame4), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   form_.Load();
@@ -162,25 +162,25 @@ void MainWindow::CreateFonts() {
                                 DEFAULT_PITCH | FF_DONTCARE, kFonts[i].face));
 }
 
-void MainWindow::CreateControl(const ControlSpec& spec) {
-  const int index = static_cast<int>(spec.id);
-  bounds_[index] = {spec.left, spec.top, spec.width, spec.height};
-  HWND parent = spec.container ? H(*spec.container) : hwnd_;
-  RECT px{Px(spec.left), Px(spec.top), Px(spec.left) + Px(spec.width), Px(spec.top) + Px(spec.height)};
-  const wchar_t* caption = spec.caption ? W(spec.caption) : L"";
+void MainWindow::CreateControl(const ControlDesc& desc) {
+  const int index = static_cast<int>(desc.id);
+  bounds_[index] = {desc.left, desc.top, desc.width, desc.height};
+  HWND parent = desc.container ? H(*desc.container) : hwnd_;
+  RECT px{Px(desc.left), Px(desc.top), Px(desc.left) + Px(desc.width), Px(desc.top) + Px(desc.height)};
+  const wchar_t* caption = desc.caption ? W(desc.caption) : L"";
   const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index));
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? WS_VISIBLE : 0);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (desc.visible ? WS_VISIBLE : 0);
   DWORD exStyle = 0;
   const wchar_t* cls = L"BUTTON";
 
   // Each option group starts a Win32 group; every other control closes the one before it.
-  bool firstOfGroup = spec.group == 0 || index == 0 || ControlTable()[index - 1].group != spec.group;
+  bool firstOfGroup = desc.group == 0 || index == 0 || ControlTable()[index - 1].group != desc.group;
   if (firstOfGroup) style |= WS_GROUP;
 
-  switch (spec.kind) {
+  switch (desc.kind) {
     case Kind::Frame: {
-      frameLooks_[index] = {spec.colour ? ToColorRef(*spec.colour) : CLR_INVALID, FontFor(spec.font)};
-      controls_[index] = CreateFrame(parent, kFirstControlId + index, spec.caption ? caption : nullptr,
+      frameLooks_[index] = {desc.colour ? ToColorRef(*desc.colour) : CLR_INVALID, FontFor(desc.font)};
+      controls_[index] = CreateFrame(parent, kFirstControlId + index, desc.caption ? caption : nullptr,
                                      &frameLooks_[index], px);
       return;
     }
@@ -188,7 +188,7 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
     case Kind::CheckPush: style |= BS_OWNERDRAW | WS_TABSTOP; break;
     case Kind::Option: style |= BS_AUTORADIOBUTTON | WS_TABSTOP; break;
     case Kind::Button:
-      style |= WS_TABSTOP | (spec.id == Ctl::Send ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      style |= WS_TABSTOP | (desc.id == Ctl::Send ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
       break;
     case Kind::ButtonGraphical: style |= BS_PUSHBUTTON | WS_TABSTOP; break;
     case Kind::Label: cls = L"STATIC"; style |= SS_LEFT | SS_NOPREFIX; break;
@@ -211,32 +211,32 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
   HWND h = CreateWindowExW(exStyle, cls, caption, style, px.left, px.top, px.right - px.left, px.bottom - px.top,
                            parent, id, GetModuleHandleW(nullptr), nullptr);
   controls_[index] = h;
-  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(desc.font)), FALSE);
 
   // Themed buttons ignore text colours: coloured captions need the classic look.
-  if (spec.colour && IsButtonKind(spec.kind)) DisableTheme(h);
-  switch (spec.kind) {
+  if (desc.colour && IsButtonKind(desc.kind)) DisableTheme(h);
+  switch (desc.kind) {
     case Kind::CheckPush: MakePushCheck(h); break;
     case Kind::CheckBox:
-    case Kind::Option: SendMessageW(h, BM_SETCHECK, spec.value ? BST_CHECKED : BST_UNCHECKED, 0); break;
+    case Kind::Option: SendMessageW(h, BM_SETCHECK, desc.value ? BST_CHECKED : BST_UNCHECKED, 0); break;
     case Kind::TextMulti: SendMessageW(h, EM_SETLIMITTEXT, 0, 0); break;  // as much as the user pastes
     case Kind::TextCentered:
       // The insert goes around every character of a line: keep it a decoration, not a document.
-      if (spec.id == Ctl::PlusWord) SendMessageW(h, EM_SETLIMITTEXT, kPlusWordMaxLength, 0);
+      if (desc.id == Ctl::PlusWord) SendMessageW(h, EM_SETLIMITTEXT, kPlusWordMaxLength, 0);
       break;
     case Kind::Slider:
       SendMessageW(h, TBM_SETRANGE, FALSE, MAKELPARAM(30, 255));
-      SendMessageW(h, TBM_SETPOS, TRUE, spec.value);
+      SendMessageW(h, TBM_SETPOS, TRUE, desc.value);
       break;
     case Kind::Image: {
-      int icon = static_cast<int>(spec.id) - static_cast<int>(Ctl::StatusIcon0);
+      int icon = static_cast<int>(desc.id) - static_cast<int>(Ctl::StatusIcon0);
       SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(statusIcons_[icon].get()), 0);
       break;
     }
     case Kind::StatusBar: {
       int parts[2] = {Px(kPanelWidthsTwips[0]), Px(kPanelWidthsTwips[0]) + Px(kPanelWidthsTwips[1])};
       SendMessageW(h, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-      SendMessageW(h, SB_SETMINHEIGHT, Px(spec.height) - 2 * GetSystemMetrics(SM_CYBORDER), 0);
+      SendMessageW(h, SB_SETMINHEIGHT, Px(desc.height) - 2 * GetSystemMetrics(SM_CYBORDER), 0);
       SendMessageW(h, WM_SIZE, 0, 0);
       // Before the first choice the bar shows only the information picture.
       SendMessageW(h, SB_SETICON, 0, reinterpret_cast<LPARAM>(statusIcons_[2].get()));
@@ -248,10 +248,10 @@ void MainWindow::CreateControl(const ControlSpec& spec) {
 
 void MainWindow::CreateMenus() {
   menuBar_ = CreateMenu();
-  for (const MenuSpec& m : MenuTable()) {
+  for (const MenuDesc& m : MenuTable()) {
     const UINT id = kFirstMenuId + static_cast<int>(m.id);
     const bool hasItems = std::any_of(MenuTable().begin(), MenuTable().end(),
-                                      [&](const MenuSpec& c) { return c.parent == m.id; });
+                                      [&](const MenuDesc& c) { return c.parent == m.id; });
     if (!m.parent) {
       if (hasItems) {
         HMENU popup = CreatePopupMenu();
@@ -283,7 +283,7 @@ void MainWindow::OnCommand(WPARAM wp, LPARAM lp) {
   } else if (id >= kFirstControlId && id < kFirstControlId + kControlCount && HIWORD(wp) == BN_CLICKED) {
     const Ctl c = static_cast<Ctl>(id - kFirstControlId);
     if (!IsWindowEnabled(H(c))) return;  // a disabled control takes no input
-    if (Spec(c).kind == Kind::CheckPush)
+    if (Describe(c).kind == Kind::CheckPush)
       SendMessageW(H(c), BM_SETCHECK, Value(c) ? BST_UNCHECKED : BST_CHECKED, 0);
     form_.Click(c);
   }
@@ -292,10 +292,10 @@ void MainWindow::OnCommand(WPARAM wp, LPARAM lp) {
 
 LRESULT MainWindow::OnCtlColor(HDC dc, HWND control, UINT msg) {
   const int i = CtlOf(control);
-  const bool isEdit = i >= 0 && (Spec(static_cast<Ctl>(i)).kind == Kind::TextCentered ||
-                                 Spec(static_cast<Ctl>(i)).kind == Kind::TextMulti);
-  if (i >= 0 && Spec(static_cast<Ctl>(i)).colour && IsWindowEnabled(control))
-    SetTextColor(dc, ToColorRef(*Spec(static_cast<Ctl>(i)).colour));
+  const bool isEdit = i >= 0 && (Describe(static_cast<Ctl>(i)).kind == Kind::TextCentered ||
+                                 Describe(static_cast<Ctl>(i)).kind == Kind::TextMulti);
+  if (i >= 0 && Describe(static_cast<Ctl>(i)).colour && IsWindowEnabled(control))
+    SetTextColor(dc, ToColorRef(*Describe(static_cast<Ctl>(i)).colour));
   if (msg == WM_CTLCOLOREDIT) {
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
@@ -307,9 +307,9 @@ LRESULT MainWindow::OnCtlColor(HDC dc, HWND control, UINT msg) {
 
 void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const int i = CtlOf(item.hwndItem);
-  if (i < 0 || Spec(static_cast<Ctl>(i)).kind != Kind::CheckPush) return;
-  const ControlSpec& spec = Spec(static_cast<Ctl>(i));
-  DrawPushCheck(item, spec.colour ? ToColorRef(*spec.colour) : GetSysColor(COLOR_BTNTEXT), FontFor(spec.font));
+  if (i < 0 || Describe(static_cast<Ctl>(i)).kind != Kind::CheckPush) return;
+  const ControlDesc& desc = Describe(static_cast<Ctl>(i));
+  DrawPushCheck(item, desc.colour ? ToColorRef(*desc.colour) : GetSysColor(COLOR_BTNTEXT), FontFor(desc.font));
 }
 
 // The program's picture in the free corner at the top left, behind the controls.
@@ -340,7 +340,7 @@ bool MainWindow::CanFocus(Ctl c) {
   HWND h = H(c);
   if (!h || !IsWindowEnabled(h) || !IsWindowVisible(h)) return false;
   // Tab enters an option group at its selected button only.
-  return Spec(c).kind != Kind::Option || Value(c) != 0;
+  return Describe(c).kind != Kind::Option || Value(c) != 0;
 }
 
 void MainWindow::MoveFocus(bool forward) {
@@ -351,7 +351,7 @@ void MainWindow::MoveFocus(bool forward) {
   if (to == Ctl::Count || !CanFocus(to)) return;
   HWND h = H(to);
   SetFocus(h);
-  if (Spec(to).kind == Kind::TextCentered || Spec(to).kind == Kind::TextMulti) SendMessageW(h, EM_SETSEL, 0, -1);
+  if (Describe(to).kind == Kind::TextCentered || Describe(to).kind == Kind::TextMulti) SendMessageW(h, EM_SETSEL, 0, -1);
 }
 
 void MainWindow::OnEnter() {
@@ -389,19 +389,19 @@ bool MainWindow::PreTranslate(MSG& msg) {
 // ---- form port ----
 
 int MainWindow::Value(Ctl c) {
-  if (Spec(c).kind == Kind::Slider) return static_cast<int>(SendMessageW(H(c), TBM_GETPOS, 0, 0));
+  if (Describe(c).kind == Kind::Slider) return static_cast<int>(SendMessageW(H(c), TBM_GETPOS, 0, 0));
   return static_cast<int>(SendMessageW(H(c), BM_GETCHECK, 0, 0));
 }
 
 void MainWindow::SetValue(Ctl c, int value) {
-  const ControlSpec& spec = Spec(c);
-  if (spec.kind == Kind::Slider) {
+  const ControlDesc& desc = Describe(c);
+  if (desc.kind == Kind::Slider) {
     SendMessageW(H(c), TBM_SETPOS, TRUE, value);
     return;
   }
-  if (spec.kind == Kind::Option && value)
-    for (const ControlSpec& other : ControlTable())
-      if (other.group == spec.group && other.id != c) SendMessageW(H(other.id), BM_SETCHECK, BST_UNCHECKED, 0);
+  if (desc.kind == Kind::Option && value)
+    for (const ControlDesc& other : ControlTable())
+      if (other.group == desc.group && other.id != c) SendMessageW(H(other.id), BM_SETCHECK, BST_UNCHECKED, 0);
   SendMessageW(H(c), BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
@@ -415,7 +415,7 @@ void MainWindow::SetEnabled(Ctl c, bool enabled) {
 }
 
 Text MainWindow::GetText(Ctl c) {
-  if (Spec(c).kind == Kind::Slider) return sliderTip_;
+  if (Describe(c).kind == Kind::Slider) return sliderTip_;
   HWND h = H(c);
   int n = GetWindowTextLengthW(h);
   std::u16string s(static_cast<std::size_t>(n) + 1, u'\0');
@@ -425,7 +425,7 @@ Text MainWindow::GetText(Ctl c) {
 }
 
 void MainWindow::SetText(Ctl c, const Text& text) {
-  if (Spec(c).kind == Kind::Slider) {
+  if (Describe(c).kind == Kind::Slider) {
     // Kept for the readout; a trackbar tooltip would show it, but under Wine that tooltip
     // keeps the window out of the topmost band.
     sliderTip_ = text;

@@ -56,7 +56,7 @@ class MainWindow final : public FormPort {
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void OnCreate();
   void CreateFonts();
-  void CreateControl(const ControlSpec& spec);
+  void CreateControl(const ControlDesc& desc);
   void CreateMenus();
   void OnCommand(WPARAM wp, LPARAM lp);
   LRESULT OnCtlColor(HDC dc, HWND control, UINT msg);
