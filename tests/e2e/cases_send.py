@@ -336,3 +336,19 @@ def closed_target_send(c):
     # The driver's next question is answered only once the send handler has returned.
     check(message_text(c) == text, "Message lost its text after a send that could not be delivered")
     check(app.running(), "the assistant ended after sending to a closed window")
+
+
+@case("send/lines_longer_than_1000_bytes_arrive_whole")
+def long_lines(c):
+    # 700 full-width characters are 1400 bytes in code page 932: more than the classic
+    # 1000-byte line buffer, and every character must still arrive.
+    _, peer = chat_target(c)
+    set_checked(c, AA, 1)
+    first = ("漢字かなカナ" * 120)[:700]
+    second = "x" * 1200 + "ｱ"
+    compose(c, first + CRLF + second)
+    send(c)
+    got = wait_sent(c, peer, "chat-dialog", 2, "two long lines sent to the chat room")
+    check(got == [first, second],
+          f"the chat room sent lines of {[len(g) for g in got]} characters, expected 700 and 1201")
+    wait_message(c, "", "Message emptied after the send")
