@@ -54,3 +54,7 @@ wine "$build/sorelka.exe" >/dev/null 2>&1 &
 for _ in $(seq 100); do xdotool search --name 'Sorelka 2.0 for XP' >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1
 bench latency 50
+wineserver -k; sleep 0.5
+
+echo "== start-up, memory and idle CPU against a bare Win32 window (median of 3)"
+python3 "$root/bench/wine/footprint.py" "$build"

@@ -51,9 +51,9 @@ void MainWindow::SetText(Ctl c, const Text& text) {
     sliderTip_ = text;
     return;
   }
-  SetWindowTextW(H(c), W(text));
+  // The readout rewrites its label every 100 ms: an unchanged text needs no repaint.
+  if (GetText(c) != text) SetWindowTextW(H(c), W(text));
 }
-
 
 bool MainWindow::Visible(Ctl c) { return (GetWindowLongW(H(c), GWL_STYLE) & WS_VISIBLE) != 0; }
 
