@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace sorelka::win32 {
@@ -9,23 +10,25 @@ namespace sorelka::win32 {
 Hwnd Win32Desktop::ForegroundWindow() { return FromHwnd(GetForegroundWindow()); }
 
 namespace {
-// The ANSI calls write at most bufferBytes-1 bytes and a NUL; take the text up to the NUL.
+// The ANSI calls write at most bufferBytes-1 bytes and a NUL, and say how many they wrote.
+// Only that count is taken: Wine's GetWindowTextA(NULL) fails but leaves stray bytes behind.
 template <typename Read>
 Ansi ReadAnsi(int bufferBytes, Read read) {
   if (bufferBytes <= 0) return Ansi();
   std::vector<char> buf(static_cast<std::size_t>(bufferBytes) + 1, '\0');
-  read(buf.data(), bufferBytes);
-  buf[bufferBytes] = '\0';
-  return Ansi(buf.data());
+  const int n = read(buf.data(), bufferBytes);
+  if (n <= 0) return Ansi();
+  const std::size_t len = std::min<std::size_t>(static_cast<std::size_t>(n), static_cast<std::size_t>(bufferBytes) - 1);
+  return Ansi(buf.data(), std::find(buf.data(), buf.data() + len, '\0') - buf.data());
 }
 }  // namespace
 
 Ansi Win32Desktop::ClassNameA(Hwnd w, int bufferBytes) {
-  return ReadAnsi(bufferBytes, [&](char* b, int n) { GetClassNameA(ToHwnd(w), b, n); });
+  return ReadAnsi(bufferBytes, [&](char* b, int n) { return GetClassNameA(ToHwnd(w), b, n); });
 }
 
 Ansi Win32Desktop::WindowTextA(Hwnd w, int bufferBytes) {
-  return ReadAnsi(bufferBytes, [&](char* b, int n) { GetWindowTextA(ToHwnd(w), b, n); });
+  return ReadAnsi(bufferBytes, [&](char* b, int n) { return GetWindowTextA(ToHwnd(w), b, n); });
 }
 
 Hwnd Win32Desktop::FindChildA(Hwnd parent, const char* className, const char* title) {
