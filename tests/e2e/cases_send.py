@@ -73,9 +73,7 @@ def wait_sent(c, peer, role, count, what):
 
 
 def choose(c, app, hwnd, kind, name):
-    """Brings a chat window to the front, then the assistant, as a user would before typing.
-    Clicks into a window that is not active make Wine pass the activation around, and for a
-    moment it may report one of the assistant's own buttons as the foreground window."""
+    """Brings a chat window to the front, then the assistant, as a user would before typing."""
     bring(c, hwnd)
     expect_status(c, kind, name)
     bring(c, app.hwnd)
