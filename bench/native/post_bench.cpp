@@ -47,7 +47,7 @@ class CountingDesktop final : public Desktop {
   void SetTopMost(Hwnd, bool) override {}
   void Sleep(std::uint32_t) override {}
   std::uint32_t Milliseconds() override { return 0; }
-  void PumpMessages() override {}
+  bool PumpMessages() override { return true; }
   Text FromAnsi(std::string_view) override { return {}; }
   bool IsLeadByte(unsigned char) override { return false; }
 };

@@ -5,20 +5,9 @@
 #include <optional>
 #include <vector>
 
-namespace sorelka {
+#include "platform/ids.h"
 
-// In the order the window creates them: top-level controls first, then each frame's.
-enum class Ctl : int {
-  ActivatCheck, Frame2, Status, Frame4, Frame1, StatusIcon0, StatusIcon1, StatusIcon2, Label3,
-  // in Frame2
-  Footer, Header, PlusWord, Label2_1, Default, SAKASA, AA, Limit, Wait, Label4, EveryWord,
-  // in Frame4
-  Send, Message, SendNow, Label7,
-  // in Frame1
-  SkelReset, SkelOption1, SkelOption0, Slider, Label1, Label2_0,
-  Count
-};
-constexpr int kControlCount = static_cast<int>(Ctl::Count);
+namespace sorelka {
 
 enum class Kind : std::uint8_t {
   CheckBox,
@@ -82,8 +71,6 @@ Ctl NextInTabOrder(Ctl from, bool forward, IsUsable usable) {
 }
 
 // --- menus ---
-enum class Menu : int { Menu, Skeleton, Info, Help, End, GoHome, SendMenu, SendHelp, Count };
-
 struct MenuDesc {
   Menu id;
   const char* name;

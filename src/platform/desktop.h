@@ -37,7 +37,9 @@ class Desktop {
   // --- time ---
   virtual void Sleep(std::uint32_t ms) = 0;          // handles no window events
   virtual std::uint32_t Milliseconds() = 0;          // timeGetTime
-  virtual void PumpMessages() = 0;                   // one full pass of the message pump
+  // One full pass of the message pump. False when the program is closing: the caller's
+  // waiting work stops and returns, so the close can finish once the loops have unwound.
+  virtual bool PumpMessages() = 0;
 
   // --- code page 932 ---
   // Characters without a code become the system's default character '?'.

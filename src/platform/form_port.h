@@ -1,7 +1,7 @@
 // The form port: the state of the main window's own controls, by name.
 // The Win32 shell implements it over real controls; unit tests use a fake form.
 #pragma once
-#include "app/controls.h"
+#include "platform/ids.h"
 #include "platform/types.h"
 
 namespace sorelka {

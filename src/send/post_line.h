@@ -6,7 +6,7 @@
 
 #include "platform/desktop.h"
 #include "platform/form_port.h"
-#include "target/chat_target.h"
+#include "discovery/chat_target.h"
 
 namespace sorelka {
 

@@ -96,7 +96,7 @@ def started(c, *peer_args):
     return app, peer
 
 
-@case("target/chat_room_then_messenger_then_the_assistant_itself")
+@case("discovery/chat_room_then_messenger_then_the_assistant_itself")
 def chat_then_messenger(c):
     app, peer = started(c, "--chat", "--messenger")
     expect_sending_disabled(c)
@@ -124,7 +124,7 @@ def chat_then_messenger(c):
     expect_sending_enabled(c)
 
 
-@case("target/plain_browser_page_is_an_unknown_application")
+@case("discovery/plain_browser_page_is_an_unknown_application")
 def plain_page(c):
     _, peer = started(c, "--chat", "--plain-page")
     bring(c, peer.hwnd("chat-frame"))
@@ -137,7 +137,7 @@ def plain_page(c):
     expect_sending_disabled(c)
 
 
-@case("target/long_titles_and_room_names_are_cut")
+@case("discovery/long_titles_and_room_names_are_cut")
 def long_titles(c):
     title = "一二三四五六七八九十" * 3  # 30 characters
     room = "あいうえおかきくけこさし"    # 12 full-width characters, 24 bytes in code page 932
@@ -155,7 +155,7 @@ def long_titles(c):
     expect_status(c, CHAT, "a" + room[:9] + PHRASE)
 
 
-@case("target/messenger_without_send_button_is_still_messenger")
+@case("discovery/messenger_without_send_button_is_still_messenger")
 def messenger_without_button(c):
     _, peer = started(c, "--messenger", "--no-send-button")
     bring(c, peer.hwnd("im-window"))
@@ -210,7 +210,7 @@ def close_window(c, hwnd):
     c.driver("--hwnd", str(hwnd), "wait-gone", "5000", expect_ok=False)
 
 
-@case("target/wine_internet_explorer_and_notepad_are_unknown_applications")
+@case("discovery/wine_internet_explorer_and_notepad_are_unknown_applications")
 def wine_programs(c):
     _, peer = started(c, "--messenger")
     im = peer.hwnd("im-window")
@@ -242,7 +242,7 @@ def wine_programs(c):
             close_window(c, hwnd)
 
 
-@case("target/window_titled_kakunin_is_ignored")
+@case("discovery/window_titled_kakunin_is_ignored")
 def kakunin_ignored(c):
     _, peer = started(c, "--chat")
     page = c.start_peer("--plain-page", "--title", "確認のページ", "--x", "400")
@@ -256,7 +256,7 @@ def kakunin_ignored(c):
     expect_sending_enabled(c)
 
 
-@case("target/closed_target_stays_chosen")
+@case("discovery/closed_target_stays_chosen")
 def closed_target(c):
     app, peer = started(c, "--chat")
     chat = peer.hwnd("chat-frame")

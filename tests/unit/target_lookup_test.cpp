@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "fakes/fake_desktop.h"
-#include "target/chat_target.h"
+#include "discovery/chat_target.h"
 
 namespace sorelka {
 namespace {

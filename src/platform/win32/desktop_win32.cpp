@@ -64,16 +64,17 @@ void Win32Desktop::Sleep(std::uint32_t ms) { ::Sleep(ms); }
 
 std::uint32_t Win32Desktop::Milliseconds() { return timeGetTime(); }
 
-void Win32Desktop::PumpMessages() {
+bool Win32Desktop::PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
-      return;
+      return false;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  return true;
 }
 
 Ansi Win32Desktop::ToAnsi(TextView text) {

@@ -21,7 +21,7 @@ class Win32Desktop final : public Desktop {
   void SetTopMost(Hwnd window, bool release) override;
   void Sleep(std::uint32_t ms) override;
   std::uint32_t Milliseconds() override;
-  void PumpMessages() override;
+  bool PumpMessages() override;
   Ansi ToAnsi(TextView text) override;
   Text FromAnsi(std::string_view bytes) override;
   bool IsLeadByte(unsigned char byte) override;

@@ -100,7 +100,11 @@ class FakeDesktop : public Desktop {
     now_ += ms;
   }
   std::uint32_t Milliseconds() override { return now_; }
-  void PumpMessages() override { ++pumps; }
+  bool PumpMessages() override {
+    ++pumps;
+    return !closing;
+  }
+  bool closing = false;  // what PumpMessages reports once the program is closing
   int pumps = 0;
   void Advance(std::uint32_t ms) { now_ += ms; }
 

@@ -1,6 +1,6 @@
 // Timer1: follows the foreground window and chooses the target the assistant types into.
 #include "app/main_form.h"
-#include "target/window_text.h"
+#include "discovery/window_text.h"
 
 namespace sorelka {
 

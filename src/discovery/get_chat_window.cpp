@@ -1,6 +1,6 @@
 // The target record and the walk from an Internet Explorer frame down to the chat control.
-#include "target/chat_target.h"
-#include "target/window_text.h"
+#include "discovery/chat_target.h"
+#include "discovery/window_text.h"
 
 namespace sorelka {
 
