@@ -45,6 +45,10 @@ class CountingDesktop final : public Desktop {
   int ControlId(Hwnd) override { return 0; }
   bool IsWindow(Hwnd) override { return true; }
   bool IsHung(Hwnd) override { return false; }
+  bool Answers(Hwnd, std::uint32_t) override { return true; }
+  Hwnd OwnerOf(Hwnd) override { return 0; }
+  bool IsOwnProcess(Hwnd) override { return false; }
+  void WaitForMessages(std::uint32_t) override {}
   void SetTopMost(Hwnd, bool) override {}
   void Sleep(std::uint32_t) override {}
   std::uint32_t Milliseconds() override { return 0; }

@@ -50,6 +50,7 @@ void MainForm::MouseDown(Ctl, int) {}
 void MainForm::SendMouseMove() {}
 
 void MainForm::Timer1Tick() {
+  if (send_.Sending()) return;  // the send keeps the target it started with
   switch (discovery_.Tick(form_.WindowHandle())) {
     case TargetChange::ChatChosen:
       ShowTargetStatus(form_, discovery_.Target());

@@ -33,6 +33,10 @@ class MainForm {
   void Timer1Tick();          // foreground polling, every 50 ms
   void Timer2Tick();          // readout and always-on-top, every 100 ms
 
+  void EscapePressed() { send_.Cancel(); }
+  // A send is under way: Enter does nothing, and the window is not re-examined.
+  bool Sending() const { return send_.Sending(); }
+
   // Sets a check box from code; a changed value runs its click handler.
   void SetValueFromCode(Ctl c, int value);
 

@@ -12,6 +12,7 @@ constexpr std::size_t kTitleMaxBytes = 199;
 constexpr std::size_t kTargetTitleChars = 25;
 
 constexpr TextView kMessengerPrefix = u"IMWindowClass";
+constexpr TextView kDialogClass = u"#32770";
 }  // namespace
 
 TargetChange TargetDiscovery::Tick(Hwnd ownWindow) {
@@ -30,6 +31,9 @@ TargetChange TargetDiscovery::Tick(Hwnd ownWindow) {
   // Neither updates lastForeground_, so returning to the same chat window examines nothing.
   if (StartsWith(title, kConfirmTitle)) return TargetChange::None;
   if (window == ownWindow) return TargetChange::None;
+  // The program's own message boxes are passed over alike; its other windows are not.
+  if (className == kDialogClass && desktop_.OwnerOf(window) == ownWindow && desktop_.IsOwnProcess(window))
+    return TargetChange::None;
   lastForeground_ = window;
 
   if (StartsWith(className, kMessengerPrefix)) {

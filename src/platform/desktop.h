@@ -31,12 +31,19 @@ class Desktop {
   virtual bool IsHung(Hwnd window) = 0;    // IsHungAppWindow: not answering for a while
   virtual PostResult PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                                   std::intptr_t lParam) = 0;
+  // SendMessageTimeout(WM_NULL, SMTO_ABORTIFHUNG) within `timeoutMs`: the window's thread
+  // still takes messages.
+  virtual bool Answers(Hwnd window, std::uint32_t timeoutMs) = 0;
+  virtual Hwnd OwnerOf(Hwnd window) = 0;          // GetWindow(GW_OWNER); 0 for none
+  virtual bool IsOwnProcess(Hwnd window) = 0;     // the window belongs to this program
   // SetWindowPos(window, release ? HWND_NOTOPMOST : HWND_TOPMOST, 0,0,0,0, 0x43)
   virtual void SetTopMost(Hwnd window, bool release) = 0;
 
   // --- time ---
   virtual void Sleep(std::uint32_t ms) = 0;          // handles no window events
   virtual std::uint32_t Milliseconds() = 0;          // timeGetTime
+  // Sleeps until a message arrives for the program or `ms` have passed.
+  virtual void WaitForMessages(std::uint32_t ms) = 0;
   // One full pass of the message pump. False when the program is closing: the caller's
   // waiting work stops and returns, so the close can finish once the loops have unwound.
   virtual bool PumpMessages() = 0;

@@ -26,6 +26,7 @@ class FormPort {
   virtual bool Enabled(Ctl c) = 0;
   virtual void SetEnabled(Ctl c, bool enabled) = 0;
   virtual Text GetText(Ctl c) = 0;
+  virtual void SetReadOnly(Ctl c, bool readOnly) = 0;  // an edit box that shows but takes no typing
   virtual void SetText(Ctl c, const Text& text) = 0;
   virtual bool Visible(Ctl c) = 0;
   virtual void SetVisible(Ctl c, bool visible) = 0;

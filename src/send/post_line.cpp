@@ -4,36 +4,21 @@
 #include <optional>
 #include <vector>
 
+#include "send/send_job.h"
+#include "send/wait_value.h"
+
 
 namespace sorelka {
 namespace {
 
-// Posts one message with lParam 0. A full queue means the target is busy, not gone: wait while
-// it exists, answers and takes a message now and then. A failed post cannot be mended, and
-// going on would type the line with a character missing.
-bool Deliver(Desktop& desktop, Hwnd window, std::uint32_t message, std::uintptr_t wParam) {
-  PostResult result = desktop.PostMessageA(window, message, wParam, 0);
-  if (result == PostResult::Posted) return true;
-  // The previous post went through just now, so the stall is measured from here.
-  const std::uint32_t since = desktop.Milliseconds();
-  while (result == PostResult::QueueFull) {
-    if (!desktop.IsWindow(window) || desktop.IsHung(window)) return false;
-    if (desktop.Milliseconds() - since >= kQueueStallMs) return false;  // wraps like timeGetTime
-    desktop.Sleep(kQueueRetryMs);
-    result = desktop.PostMessageA(window, message, wParam, 0);
-  }
-  return result == PostResult::Posted;
-}
+}  // namespace
 
-// The window that receives the send button's click, or none when the line is left unsent.
 // SendNow counts whether or not it is enabled; in ASCII-art mode MSN Chat sends every line.
 std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, const DeliveryOptions& options) {
   if (target.Kind == KindChat && (options.sendNow || options.asciiArt)) return target.ChatDialog;
   if (target.Kind == KindMessenger && options.sendNow) return target.InputWindow;
   return std::nullopt;
 }
-
-}  // namespace
 
 std::uint32_t Cp932Code(Desktop& desktop, char16_t unit) {
   const Ansi bytes = desktop.ToAnsi(TextView(&unit, 1));
@@ -73,15 +58,15 @@ std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line) {
 
 bool PostLine(const Text& line, const ChatTarget& target, const DeliveryOptions& options,
               Desktop& desktop) {
-  for (std::uint32_t code : LineCodes(desktop, line))
-    if (!Deliver(desktop, target.InputWindow, kWmImeChar, code)) return false;
-
-  const std::optional<Hwnd> commandWindow = SendCommandWindow(target, options);
-  if (!commandWindow) return true;
-  if (options.waitMs > 0) desktop.Sleep(options.waitMs);
-  // MAKEWPARAM(id, BN_CLICKED): the identifier in the low word, notification 0 in the high word.
-  const auto id = static_cast<std::uint16_t>(desktop.ControlId(target.SendButton));
-  return Deliver(desktop, *commandWindow, kWmCommand, id);
+  SendJob job(target, options, {line});
+  while (true) {
+    switch (job.Run(desktop, kMaxWaitMs)) {
+      case SendJob::State::Finished: return true;
+      case SendJob::State::Stopped: return false;
+      case SendJob::State::Waiting: desktop.Sleep(job.WakeAt() - desktop.Milliseconds()); break;
+      case SendJob::State::Working: break;
+    }
+  }
 }
 
 }  // namespace sorelka

@@ -2,6 +2,7 @@
 // when the target and the options call for it, presses the window's send button.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "discovery/chat_target.h"
@@ -26,10 +27,14 @@ std::uint32_t Cp932Code(Desktop& desktop, char16_t unit);
 // The codes of every unit of `line`, as Cp932Code gives them.
 std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line);
 
+// The window that receives the send button's click, or none when the line is left unsent.
+std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, const DeliveryOptions& options);
+
 // Posts WM_IME_CHAR for every unit of `line` to target.InputWindow, then, when due, pauses for
 // options.waitMs and posts the send button's WM_COMMAND. Returns true when all of it was
 // delivered; false when the target stopped taking messages (gone, hung, queue stuck full, or
-// a post failed), so the caller sends nothing more and keeps the user's text.
+// a post failed), so the caller sends nothing more and keeps the user's text. Waits by
+// sleeping: the window's own sends go through SendJob instead.
 bool PostLine(const Text& line, const ChatTarget& target, const DeliveryOptions& options,
               Desktop& desktop);
 

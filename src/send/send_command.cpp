@@ -1,59 +1,167 @@
 #include "send/send_command.h"
 
+#include <algorithm>
 #include <new>
+#include <string>
 
+#include "discovery/status_display.h"
 #include "platform/shared_names.h"
+#include "send/compose.h"
 #include "send/option_state.h"
 #include "send/options_from_form.h"
-#include "send/send_job.h"
-#include "send/wait_value.h"
 
 namespace sorelka {
 namespace {
 
 constexpr const char16_t* kFloodQuestion = u"この操作でで禁止になる可能性があります。続けますか？";
 constexpr const char16_t* kNotOneLine = u"1行じゃないです";
+constexpr const char16_t* kLineTooLong = u"長すぎる行があります（1行 32767 文字まで）";
+constexpr const char16_t* kStopLabel = u"中止";
 constexpr int kMaxLinesUnasked = 5;  // more lines than this to MSN Chat need a yes
+// The longest the send keeps the window's thread between two passes of its message pump.
+constexpr std::uint32_t kSliceMs = 20;
+
+Text Number(std::size_t n) {
+  const std::string digits = std::to_string(n);
+  return Text(digits.begin(), digits.end());
+}
+
+// The text without its first `lines` lines (lines end with CR LF, as the edit box keeps them).
+Text WithoutFirstLines(const Text& text, std::size_t lines) {
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < lines; ++i) {
+    const std::size_t end = text.find(u"\r\n", at);
+    if (end == Text::npos) return Text();
+    at = end + 2;
+  }
+  return text.substr(at);
+}
+
+// What a send changes on the window while it runs, and puts back when it ends: the options
+// take no clicks, the message takes no typing, and Send reads "中止".
+class SendingLook {
+ public:
+  explicit SendingLook(FormPort& form)
+      : form_(form), sendNowEnabled_(form.Enabled(Ctl::SendNow)), sendCaption_(form.GetText(Ctl::Send)) {
+    form_.SetEnabled(Ctl::Frame2, false);
+    form_.SetEnabled(Ctl::SendNow, false);
+    form_.SetReadOnly(Ctl::Message, true);
+    form_.SetText(Ctl::Send, kStopLabel);
+  }
+  ~SendingLook() {
+    form_.SetEnabled(Ctl::Frame2, true);
+    form_.SetEnabled(Ctl::SendNow, sendNowEnabled_);
+    form_.SetReadOnly(Ctl::Message, false);
+    form_.SetText(Ctl::Send, sendCaption_);
+  }
+  SendingLook(const SendingLook&) = delete;
+  SendingLook& operator=(const SendingLook&) = delete;
+
+ private:
+  FormPort& form_;
+  bool sendNowEnabled_;
+  Text sendCaption_;
+};
 
 }  // namespace
 
 std::optional<SendRequest> SendCommand::TakeRequest(const ChatTarget& target, int lineCount) {
   int taken = 0;
-  if (Ticked(form_, Ctl::AA) || Ticked(form_, Ctl::SAKASA)) {
-    taken = lineCount;
-  } else if (Ticked(form_, Ctl::Default)) {
-    if (lineCount > 1) {
-      form_.MessageBox(kNotOneLine, nullptr, kMbOk);
-      return std::nullopt;
-    }
-    taken = 1;
-  }
+  if (Ticked(form_, Ctl::AA) || Ticked(form_, Ctl::SAKASA)) taken = lineCount;
+  else if (Ticked(form_, Ctl::Default)) taken = std::min(lineCount, 1);
   SendRequest request{target, ComposeOptionsOf(form_), DeliveryOptionsOf(form_), {}};
   request.lines.reserve(static_cast<std::size_t>(taken));
   for (int i = 0; i < taken; ++i) request.lines.push_back(desktop_.FromAnsi(form_.MessageLineA(i)));
   return request;
 }
 
+std::optional<std::vector<Text>> SendCommand::Compose(const SendRequest& request) {
+  for (const Text& line : request.lines)
+    if (SendTextLength(line, request.compose) > kMaxComposedUnits) {
+      form_.MessageBox(kLineTooLong, nullptr, kMbOk);
+      return std::nullopt;
+    }
+  std::vector<Text> composed;
+  composed.reserve(request.lines.size());
+  for (const Text& line : request.lines) composed.push_back(MakeSendText(line, request.compose));
+  return composed;
+}
+
 void SendCommand::Click(const ChatTarget& target) {
-  const int count = form_.MessageLineCount();  // int, not 16 bits: any number of lines works
-
-  if (target.Kind == KindChat && count > kMaxLinesUnasked && form_.Value(Ctl::Limit) == 0) {
-    const Text title(kConfirmTitle);
-    if (form_.MessageBox(kFloodQuestion, &title, kMbYesNo) == kIdNo) return;
-    form_.SetValue(Ctl::Limit, 1);  // stays lifted for later sends until the user clears it
+  if (Sending()) {
+    Cancel();
+    return;
   }
-
+  const int count = form_.MessageLineCount();  // int, not 16 bits: any number of lines works
+  // The send is taken now: whatever comes to the front while the question is open, the lines
+  // go to the window that was chosen when Send was pressed.
   std::optional<SendRequest> request;
   try {
     request = TakeRequest(target, count);
   } catch (const std::bad_alloc&) {
     return;  // a paste too large to hold twice: nothing is sent and the text stays
   }
-  if (!request) return;
-  SendJob job(std::move(*request));
-  while (!job.Finished()) job.DeliverNextLine(desktop_);
-  // A stopped send keeps the text, so nothing the user wrote is lost.
-  if (!job.Stopped()) form_.SetText(Ctl::Message, Text());
+
+  if (target.Kind == KindChat && count > kMaxLinesUnasked && form_.Value(Ctl::Limit) == 0) {
+    const Text title(kConfirmTitle);
+    if (form_.MessageBox(kFloodQuestion, &title, kMbYesNo) == kIdNo) return;
+    form_.SetValue(Ctl::Limit, 1);  // no handler; stays lifted until the user clears it
+  }
+  if (Ticked(form_, Ctl::Default) && !Ticked(form_, Ctl::AA) && !Ticked(form_, Ctl::SAKASA) && count > 1) {
+    form_.MessageBox(kNotOneLine, nullptr, kMbOk);
+    return;
+  }
+
+  std::optional<std::vector<Text>> composed;
+  try {
+    composed = Compose(*request);
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  if (!composed) return;
+  SendJob job(request->target, request->delivery, std::move(*composed));
+  Run(job, request->target);
+}
+
+void SendCommand::Cancel() {
+  if (job_) job_->Cancel();
+}
+
+void SendCommand::ShowProgress(const SendJob& job) {
+  const std::size_t line = std::min(job.LinesSent() + 1, job.LineCount());
+  if (line == shownLine_) return;
+  shownLine_ = line;
+  form_.SetPanelText(2, u"送信中 " + Number(line) + u"/" + Number(job.LineCount()) + u" 行（Escで中止）");
+}
+
+void SendCommand::Run(SendJob& job, const ChatTarget& target) {
+  SendJob::State state;
+  {
+    const SendingLook look(form_);
+    job_ = &job;
+    shownLine_ = 0;
+    while (true) {
+      ShowProgress(job);
+      state = job.Run(desktop_, kSliceMs);
+      if (state == SendJob::State::Finished || state == SendJob::State::Stopped) break;
+      // A close or the end of the program arriving now stops the send first.
+      if (!desktop_.PumpMessages()) job.Cancel();
+      if (state == SendJob::State::Waiting && !job.Cancelled()) {
+        const auto left = static_cast<std::int32_t>(job.WakeAt() - desktop_.Milliseconds());
+        if (left > 0) desktop_.WaitForMessages(std::min<std::uint32_t>(static_cast<std::uint32_t>(left), kSliceMs));
+      }
+    }
+    job_ = nullptr;
+  }
+  if (state == SendJob::State::Finished) {
+    form_.SetText(Ctl::Message, Text());
+    ShowTargetStatus(form_, target);
+    return;
+  }
+  // What went out whole is gone from the box, so sending again repeats nothing.
+  if (job.LinesSent() > 0) form_.SetText(Ctl::Message, WithoutFirstLines(form_.GetText(Ctl::Message), job.LinesSent()));
+  form_.SetPanelText(2, u"送信を中止しました（" + Number(job.LinesSent()) + u"/" + Number(job.LineCount()) +
+                            u" 行送信済み）");
 }
 
 }  // namespace sorelka

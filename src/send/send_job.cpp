@@ -1,27 +1,117 @@
 #include "send/send_job.h"
 
-#include <new>
-
-#include "send/compose.h"
 #include "send/post_line.h"
 
 namespace sorelka {
+namespace {
+// The clock is read once every so many posts: often enough to keep a slice short, rarely
+// enough that typing costs no more than the posts themselves.
+constexpr std::size_t kPostsBetweenClockReads = 64;
+}  // namespace
 
-bool SendJob::DeliverNextLine(Desktop& desktop) {
-  if (Finished()) return false;
-  Text composed;
-  try {
-    composed = MakeSendText(request_.lines[next_], request_.compose);
-  } catch (const std::bad_alloc&) {
-    stopped_ = true;  // a pasted giant line times a long insert: stop, keeping the user's text
-    return false;
+SendJob::SendJob(ChatTarget target, DeliveryOptions options, std::vector<Text> composed)
+    : target_(std::move(target)), options_(options), lines_(std::move(composed)),
+      commandWindow_(SendCommandWindow(target_, options_)) {
+  if (lines_.empty()) phase_ = Phase::FinalCheck;
+}
+
+void SendJob::Wait(std::uint32_t until) {
+  wakeAt_ = until;
+  waiting_ = true;
+}
+
+bool SendJob::Post(Desktop& desktop, Hwnd window, std::uint32_t message, std::uintptr_t wParam) {
+  const PostResult result = desktop.PostMessageA(window, message, wParam, 0);
+  if (result == PostResult::Posted) {
+    stallSince_.reset();
+    return true;
   }
-  if (!PostLine(composed, request_.target, request_.delivery, desktop)) {
-    stopped_ = true;
-    return false;
+  const std::uint32_t now = desktop.Milliseconds();
+  // A full queue means the target is busy, not gone: wait while it exists, answers and takes a
+  // message now and then. A failed post cannot be mended: going on would drop a character.
+  if (result == PostResult::QueueFull && desktop.IsWindow(window) && !desktop.IsHung(window)) {
+    if (!stallSince_) stallSince_ = now;
+    if (now - *stallSince_ < kQueueStallMs) {  // wraps like timeGetTime
+      Wait(now + kQueueRetryMs);
+      return false;
+    }
   }
-  ++next_;
-  return true;
+  phase_ = Phase::Stop;
+  return false;
+}
+
+bool SendJob::Answered(Desktop& desktop, Hwnd window) {
+  const std::uint32_t now = desktop.Milliseconds();
+  if (!checkSince_) checkSince_ = now;
+  if (desktop.Answers(window, kAnswerProbeMs)) {
+    checkSince_.reset();
+    return true;
+  }
+  if (!desktop.IsWindow(window) || desktop.Milliseconds() - *checkSince_ >= kAnswerLimitMs) phase_ = Phase::Stop;
+  return false;
+}
+
+void SendJob::LineDone() {
+  ++linesSent_;
+  ++line_;
+  char_ = 0;
+  codes_.clear();
+  phase_ = line_ < lines_.size() ? Phase::Type : Phase::FinalCheck;
+}
+
+SendJob::State SendJob::Run(Desktop& desktop, std::uint32_t sliceMs) {
+  const std::uint32_t start = desktop.Milliseconds();
+  if (waiting_) {
+    if (static_cast<std::int32_t>(start - wakeAt_) < 0) return cancelled_ ? State::Stopped : State::Waiting;
+    waiting_ = false;
+  }
+  std::size_t posts = 0;
+  while (true) {
+    if (cancelled_ && phase_ != Phase::Done) phase_ = Phase::Stop;
+    switch (phase_) {
+      case Phase::Type:
+        if (codes_.empty()) codes_ = LineCodes(desktop, lines_[line_]);
+        while (char_ < codes_.size()) {
+          if (cancelled_) break;
+          if (!Post(desktop, target_.InputWindow, kWmImeChar, codes_[char_])) break;
+          ++char_;
+          if (++posts % kPostsBetweenClockReads == 0 && desktop.Milliseconds() - start >= sliceMs)
+            return State::Working;
+        }
+        if (phase_ != Phase::Type || cancelled_) break;
+        if (waiting_) return State::Waiting;
+        if (!commandWindow_) {
+          LineDone();
+        } else if (options_.waitMs > 0) {
+          phase_ = Phase::Pause;
+          Wait(desktop.Milliseconds() + options_.waitMs);
+          return State::Waiting;
+        } else {
+          phase_ = Phase::Check;
+        }
+        break;
+      case Phase::Pause: phase_ = Phase::Check; break;
+      case Phase::Check:
+        if (Answered(desktop, *commandWindow_)) phase_ = Phase::Click;
+        else if (phase_ == Phase::Check) return State::Working;  // the driver pumps, then asks again
+        break;
+      case Phase::Click: {
+        // MAKEWPARAM(id, BN_CLICKED): the identifier in the low word, notification 0 above.
+        const auto id = static_cast<std::uint16_t>(desktop.ControlId(target_.SendButton));
+        if (Post(desktop, *commandWindow_, kWmCommand, id)) LineDone();
+        else if (waiting_) return State::Waiting;
+        break;
+      }
+      case Phase::FinalCheck:
+        if (Answered(desktop, target_.InputWindow)) phase_ = Phase::Done;
+        else if (phase_ == Phase::FinalCheck) return State::Working;
+        break;
+      case Phase::Done: return State::Finished;
+      case Phase::Stop: return State::Stopped;
+    }
+    if (desktop.Milliseconds() - start >= sliceMs && phase_ != Phase::Done && phase_ != Phase::Stop)
+      return waiting_ ? State::Waiting : State::Working;
+  }
 }
 
 }  // namespace sorelka

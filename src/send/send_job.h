@@ -1,29 +1,64 @@
-// Delivers the lines of one send, one line a step, so that whoever drives it decides what
-// happens between lines.
+// Delivers the composed lines of one send in small steps, so that whoever drives it keeps the
+// window responsive: a step never waits on its own; it says when it wants to run again.
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "send/send_request.h"
 
 namespace sorelka {
 
+// A target must answer a null message within this time before its send button is pressed and
+// before the message box is emptied; one that does not has stopped taking what is typed.
+inline constexpr std::uint32_t kAnswerLimitMs = 5000;
+// The longest a single call of the job may keep the window's thread.
+inline constexpr std::uint32_t kAnswerProbeMs = 50;
+
 class SendJob {
  public:
-  explicit SendJob(SendRequest request) : request_(std::move(request)) {}
+  enum class State {
+    Working,   // more to do now
+    Waiting,   // nothing to do before WakeAt(): a pause, or a full queue
+    Finished,  // every line went out and the target still answers
+    Stopped,   // the target went away, stopped answering, or the send was cancelled
+  };
 
-  // Composes and delivers the next line. False when delivery stopped (the target went away,
-  // hung or refused a message); the job then has nothing more to do.
-  bool DeliverNextLine(Desktop& desktop);
-  bool Finished() const { return stopped_ || next_ >= request_.lines.size(); }
-  bool Stopped() const { return stopped_; }
-  std::size_t LinesDelivered() const { return next_; }
-  std::size_t LineCount() const { return request_.lines.size(); }
+  // `composed` holds the text of each line as it is typed.
+  SendJob(ChatTarget target, DeliveryOptions options, std::vector<Text> composed);
+
+  // Works until `sliceMs` have passed, the job must wait, or it ends.
+  State Run(Desktop& desktop, std::uint32_t sliceMs);
+  // Stops before the next character.
+  void Cancel() { cancelled_ = true; }
+
+  std::uint32_t WakeAt() const { return wakeAt_; }
+  // Lines that went out whole: every character, and the send click where one was due.
+  std::size_t LinesSent() const { return linesSent_; }
+  std::size_t LineCount() const { return lines_.size(); }
+  bool Cancelled() const { return cancelled_; }
 
  private:
-  SendRequest request_;
-  std::size_t next_ = 0;
-  bool stopped_ = false;
+  enum class Phase { Type, Pause, Check, Click, FinalCheck, Done, Stop };
+  // A post refused for a full queue is tried again later; any other refusal stops the send.
+  bool Post(Desktop& desktop, Hwnd window, std::uint32_t message, std::uintptr_t wParam);
+  void Wait(std::uint32_t until);
+  // True when `window` answered; otherwise stops once it has not for kAnswerLimitMs.
+  bool Answered(Desktop& desktop, Hwnd window);
+  void LineDone();
+
+  ChatTarget target_;
+  DeliveryOptions options_;
+  std::vector<Text> lines_;
+  std::optional<Hwnd> commandWindow_;
+  std::vector<std::uint32_t> codes_;  // of the line being typed
+  std::size_t line_ = 0, char_ = 0, linesSent_ = 0;
+  Phase phase_ = Phase::Type;
+  bool waiting_ = false, cancelled_ = false;
+  std::uint32_t wakeAt_ = 0;
+  std::optional<std::uint32_t> stallSince_, checkSince_;
 };
 
 }  // namespace sorelka

@@ -64,6 +64,16 @@ struct BasicFixture {
     flush();
     return out;
   }
+  // For each press of the send button, how long after the line's last character it came.
+  std::vector<std::uint32_t> Pauses() const {
+    std::vector<std::uint32_t> out;
+    std::uint32_t lastChar = 0;
+    for (const auto& p : desktop.posted) {
+      if (p.message == kWmImeChar) lastChar = p.at;
+      if (p.message == kWmCommand) out.push_back(p.at - lastChar);
+    }
+    return out;
+  }
   std::size_t Count(std::uint32_t message) const {
     std::size_t n = 0;
     for (const auto& p : desktop.posted) n += p.message == message;
@@ -183,7 +193,7 @@ TEST(SendCommand, AsciiArtSendsEveryLineToChatWithItsOwnPauseAndSend) {
   f.form.SetText(Ctl::Message, u" /\\_/\\\r\n\r\n( o.o )  ");
   f.send.Click(f.target);
   EXPECT_EQ(f.Transcript(), u"> /\\_/\\|>\u3000|>( o.o )|");
-  EXPECT_EQ(f.desktop.sleeps, (std::vector<std::uint32_t>{500, 500, 500}));
+  EXPECT_EQ(f.Pauses(), (std::vector<std::uint32_t>{500, 500, 500}));
   EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
 }
 
@@ -222,7 +232,7 @@ TEST(SendCommand, LongLinesAreFetchedWhole) {
   }
 }
 
-TEST(SendCommand, StoppedSendKeepsTheMessageAndSendsNothingMore) {
+TEST(SendCommand, StoppedSendKeepsOnlyTheLinesNotSent) {
   Fixture f(KindChat, Ctl::AA);
   const Text message = u"ab\r\ncd\r\nef";
   f.form.SetText(Ctl::Message, message);
@@ -237,8 +247,9 @@ TEST(SendCommand, StoppedSendKeepsTheMessageAndSendsNothingMore) {
   };
   f.send.Click(f.target);
   EXPECT_EQ(f.Transcript(), u"ab|");
-  EXPECT_EQ(f.desktop.sleeps, std::vector<std::uint32_t>{500});  // no pause for the lines left
-  EXPECT_EQ(f.form.GetText(Ctl::Message), message);
+  // The line that went out is gone from the box; the rest stays, and the status says so.
+  EXPECT_EQ(f.form.GetText(Ctl::Message), u"cd\r\nef");
+  EXPECT_EQ(f.form.panelText[2], u"送信を中止しました（1/3 行送信済み）");
 }
 
 TEST(SendCommand, NoModeSelectedSendsNothingAndEmptiesTheMessage) {
@@ -301,6 +312,105 @@ TEST(SendCommand, MessageTooLargeToTakeSendsNothingAndKeepsTheMessage) {
   send.Click(target);
   EXPECT_TRUE(desktop.posted.empty());
   EXPECT_EQ(form.GetText(Ctl::Message), u"ab\r\ncd\r\nef");
+}
+
+}  // namespace
+}  // namespace sorelka
+
+namespace sorelka {
+namespace {
+
+TEST(SendCommand, LineComposedBeyondTheLimitStopsTheSendBeforeItStarts) {
+  const Text tooLong = u"長すぎる行があります（1行 32767 文字まで）";
+  // Around every character: n + (n + 1) x insert units.
+  const struct {
+    std::size_t chars, insert;
+    bool refused;
+  } cases[] = {{127, 255, false}, {128, 255, true}, {600000, 255, true}, {32767, 0, false}, {32768, 0, true}};
+  for (const auto& c : cases) {
+    Fixture f(KindChat, Ctl::SAKASA);
+    f.form.SetValue(Ctl::EveryWord, 1);
+    f.form.SetText(Ctl::PlusWord, Text(c.insert, u'*'));
+    const Text message = u"ok\r\n" + Text(c.chars, u'x');
+    f.form.SetText(Ctl::Message, message);
+    f.send.Click(f.target);
+    SCOPED_TRACE(::testing::Message() << c.chars << " characters, insert " << c.insert);
+    if (c.refused) {
+      ASSERT_EQ(f.form.boxes.size(), 1u);
+      EXPECT_EQ(f.form.boxes[0].text, tooLong);
+      EXPECT_FALSE(f.form.boxes[0].hasTitle);  // the program's own title
+      EXPECT_TRUE(f.desktop.posted.empty());
+      EXPECT_EQ(f.form.GetText(Ctl::Message), message);
+    } else {
+      EXPECT_TRUE(f.form.boxes.empty());
+      EXPECT_EQ(f.Count(kWmCommand), 2u);
+    }
+  }
+}
+
+TEST(SendCommand, LinesGoToTheWindowChosenWhenSendWasPressed) {
+  Fixture f(KindChat, Ctl::AA);
+  f.form.SetText(Ctl::Message, Lines(6));
+  // While the flood question is open, Messenger comes to the front and becomes the target.
+  f.form.onBox = [&] {
+    f.target.Kind = KindMessenger;
+    f.target.InputWindow = f.messenger;
+  };
+  f.send.Click(f.target);
+  for (const auto& p : f.desktop.posted) EXPECT_NE(p.window, f.messenger);
+  EXPECT_EQ(f.Count(kWmCommand), 6u);
+
+  // The chosen chat closes while the question is open: nothing is sent, the text stays.
+  Fixture g(KindChat, Ctl::AA);
+  g.form.SetText(Ctl::Message, Lines(6));
+  g.form.onBox = [&] { g.desktop.Close(g.chatInput); };
+  g.send.Click(g.target);
+  EXPECT_TRUE(g.desktop.posted.empty());
+  EXPECT_EQ(g.form.GetText(Ctl::Message), Lines(6));
+}
+
+TEST(SendCommand, LongPauseKeepsTheWindowAnsweringAndEscCancelsIt) {
+  Fixture f(KindChat, Ctl::AA);
+  f.form.SetText(Ctl::Wait, u"60000");
+  f.form.SetText(Ctl::Message, u"ab\r\ncd");
+  std::vector<Text> panels;
+  bool lookedBusy = true;
+  f.desktop.onPump = [&, first = true]() mutable {
+    panels.push_back(f.form.panelText[2]);
+    lookedBusy &= f.form.ReadOnly(Ctl::Message) && f.form.GetText(Ctl::Send) == u"中止" &&
+                  !f.form.Enabled(Ctl::Frame2);
+    if (first) f.send.Click(f.target);  // Send during a send cancels it rather than queue a second
+    first = false;
+  };
+  f.send.Click(f.target);
+  EXPECT_TRUE(lookedBusy);
+  EXPECT_EQ(panels.front(), u"送信中 1/2 行（Escで中止）");
+  EXPECT_EQ(f.Count(kWmCommand), 0u);  // cancelled within the pause, before the send button
+  EXPECT_EQ(f.form.GetText(Ctl::Message), u"ab\r\ncd");
+  EXPECT_EQ(f.form.panelText[2], u"送信を中止しました（0/2 行送信済み）");
+  EXPECT_FALSE(f.form.ReadOnly(Ctl::Message));
+  EXPECT_EQ(f.form.GetText(Ctl::Send), u"送信");
+
+  // Left alone, the whole minute passes in short waits with the window pumping between them.
+  Fixture g(KindChat, Ctl::AA);
+  g.form.SetText(Ctl::Wait, u"60000");
+  g.form.SetText(Ctl::Message, u"ab");
+  g.send.Click(g.target);
+  EXPECT_EQ(g.Pauses(), std::vector<std::uint32_t>{60000});
+  for (std::uint32_t ms : g.desktop.blocked) EXPECT_LE(ms, 100u);
+  for (std::size_t i = 1; i < g.desktop.pumpTimes.size(); ++i)
+    EXPECT_LE(g.desktop.pumpTimes[i] - g.desktop.pumpTimes[i - 1], 100u);
+  EXPECT_EQ(g.form.GetText(Ctl::Message), u"");
+}
+
+TEST(SendCommand, TargetThatStopsAnsweringStopsTheSendWithTheTextKept) {
+  Fixture f(KindMessenger, Ctl::AA);
+  f.form.SetText(Ctl::Message, u"ab\r\ncd");
+  f.desktop.Window(f.messenger).silent = true;  // takes posts, but its thread answers nothing
+  f.send.Click(f.target);
+  EXPECT_EQ(f.Count(kWmCommand), 0u);
+  EXPECT_EQ(f.form.GetText(Ctl::Message), u"ab\r\ncd");
+  for (std::uint32_t ms : f.desktop.blocked) EXPECT_LE(ms, 100u);
 }
 
 }  // namespace

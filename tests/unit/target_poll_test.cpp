@@ -406,6 +406,30 @@ TEST(PollForeground, AssistantsOwnSmallWindowsAreUnknownApplications) {
   }
 }
 
+TEST(PollForeground, AssistantsOwnMessageBoxesArePassedOver) {
+  Poll p;
+  Hwnd alice = p.Messenger(u"Alice");
+  p.Front(alice);
+  p.Forget();
+  // A box of the program's own, owned by its main window and titled with its title.
+  Hwnd box = p.App("#32770", u"Sorelka");
+  p.desktop.Window(box).owner = p.form.own;
+  p.desktop.Window(box).ownProcess = true;
+  p.Front(box);
+  EXPECT_TRUE(p.form.events.empty());
+  EXPECT_EQ(p.main.discovery().LastForeground(), alice);
+  EXPECT_TRUE(p.SendingEnabled());
+  // Another program's dialog, or one of ours that the main window does not own, is a target.
+  for (auto [owner, own] : {std::pair<Hwnd, bool>{p.form.own, false}, {0, true}}) {
+    Hwnd other = p.App("#32770", u"Sorelka");
+    p.desktop.Window(other).owner = owner;
+    p.desktop.Window(other).ownProcess = own;
+    p.Front(other);
+    EXPECT_EQ(p.main.discovery().LastForeground(), other);
+    EXPECT_TRUE(p.SendingDisabled());
+  }
+}
+
 TEST(PollForeground, TitlesAreCutToTwentyFiveCharacters) {
   struct Case {
     const char* name;

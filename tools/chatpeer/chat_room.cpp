@@ -156,6 +156,7 @@ void ChatRoom::Send(const char* via, WPARAM code) {
   // An empty line is not posted, as in the real room.
   if (!text.empty()) AppendTranscriptLine(transcript_, L"me", text);
   input_.Clear();
+  ctx_.LineSent();
 }
 
 void ChatRoom::LogReady() {

@@ -75,6 +75,7 @@ LRESULT InputBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_IME_CHAR: {
       const std::wstring ch = DecodeCharCode(wParam, ansi_);
       LogMessage("WM_IME_CHAR", wParam, lParam, &ch);
+      ctx_.StallOnce();
       // A busy chat page takes its time over every character.
       if (ctx_.options.slowMs > 0) Sleep(ctx_.options.slowMs);
       TakeChar("WM_IME_CHAR", wParam, ch);

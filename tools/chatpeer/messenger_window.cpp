@@ -131,6 +131,7 @@ LRESULT MessengerWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_IME_CHAR:
     case WM_CHAR:
       LogMessage(msg == WM_IME_CHAR ? "WM_IME_CHAR" : "WM_CHAR", wParam, lParam);
+      ctx_.StallOnce();
       // Pass it on in this window's own character width, so the code arrives unchanged.
       if (entry_.hwnd()) {
         if (ansi_)
@@ -203,4 +204,5 @@ void MessengerWindow::Send(const char* via, WPARAM code) {
                      .Text("text", text));
   if (!text.empty()) AppendTranscriptLine(transcript_, L"me", text);
   entry_.Clear();
+  ctx_.LineSent();
 }

@@ -63,6 +63,8 @@ ParseResult ParseOptions(const std::vector<std::wstring>& args) {
     else if (a == L"--log") value(o.logPath);
     else if (a == L"--count") number(o.count, 1);
     else if (a == L"--slow") number(o.slowMs, 0);
+    else if (a == L"--stall") number(o.stallMs, 0);
+    else if (a == L"--exit-after-sends") number(o.exitAfterSends, 0);
     else if (a == L"--x") number(o.x, -32000);
     else if (a == L"--y") number(o.y, -32000);
     else error = L"unknown option " + a;

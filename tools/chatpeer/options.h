@@ -13,6 +13,8 @@ struct PeerOptions {
   bool unicode = false;  // input windows registered as Unicode instead of ANSI
   int count = 1;
   int slowMs = 0;
+  int stallMs = 0;        // the first character typed stops the window's thread this long
+  int exitAfterSends = 0;  // the peer ends at once after this many lines were sent (0: never)
   int x = 40;
   int y = 40;
   std::wstring title;  // empty: each kind's own default title

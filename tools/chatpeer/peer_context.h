@@ -12,11 +12,24 @@ struct PeerContext {
   EventLog log;
   FontHandle font;
   int openFrames = 0;
+  int linesSent = 0;
+  bool stalled = false;
 
   HFONT UiFont() const {
     return font.get() ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
   void FrameOpened() { ++openFrames; }
+  // A window that stops answering: the thread sleeps once, at the first character typed.
+  void StallOnce() {
+    if (options.stallMs > 0 && !stalled) {
+      stalled = true;
+      Sleep(static_cast<DWORD>(options.stallMs));
+    }
+  }
+  // A chat that goes away in the middle of a send.
+  void LineSent() {
+    if (options.exitAfterSends > 0 && ++linesSent >= options.exitAfterSends) ExitProcess(0);
+  }
   // The peer lives as long as one of its top-level windows does.
   void FrameClosed() {
     if (--openFrames <= 0) PostQuitMessage(0);

@@ -55,6 +55,22 @@ PostResult Win32Desktop::PostMessageA(Hwnd w, std::uint32_t m, std::uintptr_t wp
   return GetLastError() == ERROR_NOT_ENOUGH_QUOTA ? PostResult::QueueFull : PostResult::Failed;
 }
 
+bool Win32Desktop::Answers(Hwnd w, std::uint32_t timeoutMs) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(ToHwnd(w), WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
+Hwnd Win32Desktop::OwnerOf(Hwnd w) { return w ? FromHwnd(GetWindow(ToHwnd(w), GW_OWNER)) : 0; }
+
+bool Win32Desktop::IsOwnProcess(Hwnd w) {
+  DWORD process = 0;
+  return w && GetWindowThreadProcessId(ToHwnd(w), &process) && process == GetCurrentProcessId();
+}
+
+void Win32Desktop::WaitForMessages(std::uint32_t ms) {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
+}
+
 void Win32Desktop::SetTopMost(Hwnd w, bool release) {
   SetWindowPos(ToHwnd(w), release ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
                SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);

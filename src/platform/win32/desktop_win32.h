@@ -18,6 +18,10 @@ class Win32Desktop final : public Desktop {
   bool IsHung(Hwnd window) override;
   PostResult PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                           std::intptr_t lParam) override;
+  bool Answers(Hwnd window, std::uint32_t timeoutMs) override;
+  Hwnd OwnerOf(Hwnd window) override;
+  bool IsOwnProcess(Hwnd window) override;
+  void WaitForMessages(std::uint32_t ms) override;
   void SetTopMost(Hwnd window, bool release) override;
   void Sleep(std::uint32_t ms) override;
   std::uint32_t Milliseconds() override;

@@ -36,6 +36,7 @@ class MainWindow final : public FormPort {
   void SetEnabled(Ctl c, bool enabled) override;
   Text GetText(Ctl c) override;
   void SetText(Ctl c, const Text& text) override;
+  void SetReadOnly(Ctl c, bool readOnly) override;
   bool Visible(Ctl c) override;
   void SetVisible(Ctl c, bool visible) override;
   TwipRect Bounds(Ctl c) override;

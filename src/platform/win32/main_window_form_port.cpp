@@ -44,6 +44,8 @@ Text MainWindow::GetText(Ctl c) {
   return s;
 }
 
+void MainWindow::SetReadOnly(Ctl c, bool readOnly) { SendMessageW(H(c), EM_SETREADONLY, readOnly, 0); }
+
 void MainWindow::SetText(Ctl c, const Text& text) {
   if (Describe(c).kind == Kind::Slider) {
     // Kept for the readout; a trackbar tooltip would show it, but under Wine that tooltip

@@ -22,6 +22,7 @@ void MainWindow::MoveFocus(bool forward) {
 }
 
 void MainWindow::OnEnter() {
+  if (form_.Sending()) return;  // Enter neither cancels a send nor queues another
   HWND focus = GetFocus();
   if (focus == H(Ctl::SkelReset)) {  // a focused push button takes Enter itself
     SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(kFirstControlId + static_cast<int>(Ctl::SkelReset), BN_CLICKED),
@@ -42,6 +43,10 @@ bool MainWindow::PreTranslate(MSG& msg) {
   if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
     MoveFocus(!(GetKeyState(VK_SHIFT) & 0x8000));
+    return true;
+  }
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && form_.Sending()) {
+    form_.EscapePressed();
     return true;
   }
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {

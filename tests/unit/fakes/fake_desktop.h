@@ -17,6 +17,9 @@ struct FakeWindow {
   int controlId = 0;
   bool exists = true;
   bool hung = false;
+  bool silent = false;  // takes posts but answers no sent message: its thread stopped
+  Hwnd owner = 0;
+  bool ownProcess = false;
 };
 
 struct Posted {
@@ -96,6 +99,22 @@ class FakeDesktop : public Desktop {
     if (r == PostResult::Posted) posted.push_back({w, m, wp, lp, now_});
     return r;
   }
+  // A window that answers takes no time; one that does not keeps the caller for the timeout.
+  bool Answers(Hwnd w, std::uint32_t ms) override {
+    ++answerProbes;
+    if (Live(w) && !windows_[w].hung && !windows_[w].silent) return true;
+    blocked.push_back(ms);
+    now_ += ms;
+    return false;
+  }
+  Hwnd OwnerOf(Hwnd w) override { return Live(w) ? windows_[w].owner : 0; }
+  bool IsOwnProcess(Hwnd w) override { return Live(w) && windows_[w].ownProcess; }
+  void WaitForMessages(std::uint32_t ms) override {
+    blocked.push_back(ms);
+    now_ += ms;
+  }
+  int answerProbes = 0;
+  std::vector<std::uint32_t> blocked;  // every time the caller was kept waiting, in ms
   void SetTopMost(Hwnd w, bool release) override { topMost.emplace_back(w, release); }
   void Sleep(std::uint32_t ms) override {
     sleeps.push_back(ms);
@@ -104,8 +123,12 @@ class FakeDesktop : public Desktop {
   std::uint32_t Milliseconds() override { return now_; }
   bool PumpMessages() override {
     ++pumps;
+    pumpTimes.push_back(now_);
+    if (onPump) onPump();
     return !closing;
   }
+  std::function<void()> onPump;  // the window's events that arrive during a pump
+  std::vector<std::uint32_t> pumpTimes;
   bool closing = false;  // what PumpMessages reports once the program is closing
   int pumps = 0;
   void Advance(std::uint32_t ms) { now_ += ms; }

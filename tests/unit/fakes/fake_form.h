@@ -2,6 +2,7 @@
 // real one (option groups exclusive), and scripted answers for message boxes.
 #pragma once
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,6 +45,8 @@ class FakeForm : public FormPort {
     At(c).enabled = e;
   }
   Text GetText(Ctl c) override { return At(c).text; }
+  void SetReadOnly(Ctl c, bool r) override { At(c).readOnly = r; }
+  bool ReadOnly(Ctl c) { return At(c).readOnly; }
   void SetText(Ctl c, const Text& t) override { At(c).text = t; }
   bool Visible(Ctl c) override { return At(c).visible; }
   void SetVisible(Ctl c, bool v) override { At(c).visible = v; }
@@ -67,6 +70,7 @@ class FakeForm : public FormPort {
 
   int MessageBox(const Text& text, const Text* title, unsigned flags) override {
     boxes.push_back({text, title != nullptr, title ? *title : Text(), flags});
+    if (onBox) onBox();
     if (answers.empty()) return (flags & 0xF) == kMbYesNo ? kIdYes : kIdOk;
     int a = answers.front();
     answers.pop_front();
@@ -90,12 +94,14 @@ class FakeForm : public FormPort {
   std::vector<Menu> popups;
   std::vector<ShownBox> boxes;
   std::deque<int> answers;
+  std::function<void()> onBox;  // what happens elsewhere while a box is open
 
  private:
   struct State {
     int value = 0;
     bool enabled = true;
     bool visible = true;
+    bool readOnly = false;
     Text text;
     TwipRect bounds;
   };
