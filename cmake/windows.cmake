@@ -45,11 +45,13 @@ endif()
 
 file(GLOB CHATPEER_SOURCES CONFIGURE_DEPENDS tools/chatpeer/*.cpp)
 windows_program(chatpeer WIN32 SOURCES ${CHATPEER_SOURCES} LIBS comctl32 gdi32 user32 kernel32)
+target_include_directories(chatpeer PRIVATE src)  # the handle owners it shares with the program
 
 file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS tests/e2e/driver/*.cpp)
 windows_program(e2e_driver SOURCES ${DRIVER_SOURCES} LIBS comctl32 gdi32 user32 kernel32)
 
 # Figures taken under Wine against the stand-in chat windows (bench/wine/run.sh).
 windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/platform/win32/desktop_win32.cpp
+                src/platform/win32/modal_loops.cpp
                 tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32 winmm)
 windows_program(bare_window WIN32 SOURCES bench/wine/bare_window.cpp LIBS user32 kernel32)

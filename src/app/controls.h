@@ -9,21 +9,40 @@
 
 namespace sorelka {
 
+// What each kind of control is, in one table. The Win32 shell expands every column; the portable
+// code expands only the last three, so the class and style columns stay unexpanded tokens here
+// and the behaviour still builds without <windows.h>.
+//   takesFocus: Tab may stop on it; isEdit: a text box (selected whole when Tab enters it, grey
+//   when disabled); takesEnter: a focused one takes Enter itself instead of the default button.
+// clang-format off
+//  kind             Win32 class                  style                                   ex style             focus  edit   Enter
+#define SORELKA_CONTROL_KINDS(X) \
+  X(CheckBox,        L"BUTTON",                   BS_AUTOCHECKBOX | WS_TABSTOP,           0,                   true,  false, false) \
+  X(CheckPush,       L"BUTTON",                   BS_OWNERDRAW | WS_TABSTOP,              0,                   true,  false, false) /* a check box drawn as a push button, pressed while ticked */ \
+  X(Option,          L"BUTTON",                   BS_AUTORADIOBUTTON | WS_TABSTOP,        0,                   true,  false, false) \
+  X(Button,          L"BUTTON",                   BS_PUSHBUTTON | WS_TABSTOP,             0,                   true,  false, true)  \
+  X(ButtonGraphical, L"BUTTON",                   BS_PUSHBUTTON | WS_TABSTOP,             0,                   true,  false, true)  \
+  X(Frame,           FrameContainer::kClassName,  WS_CLIPCHILDREN,                        WS_EX_CONTROLPARENT, false, false, false) /* a container; may have no caption */ \
+  X(Label,           L"STATIC",                   SS_LEFT | SS_NOPREFIX,                  0,                   false, false, false) \
+  X(LabelCentered,   L"STATIC",                   SS_CENTER | SS_NOPREFIX,                0,                   false, false, false) \
+  X(TextCentered,    L"EDIT",                     ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,   true,  true,  false) /* single-line, centred */ \
+  X(TextMulti,       L"EDIT",                     ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, \
+                                                                                          WS_EX_CLIENTEDGE,    true,  true,  false) /* Ctrl+Enter breaks its line */ \
+  X(StatusBar,       STATUSCLASSNAMEW,            0,                                      0,                   false, false, false) \
+  X(Image,           L"STATIC",                   SS_ICON,                                0,                   false, false, false) /* hidden picture store */ \
+  X(Slider,          TRACKBAR_CLASSW,             TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP,  0,                   true,  false, false)
+// clang-format on
+
 enum class Kind : std::uint8_t {
-  CheckBox,
-  CheckPush,      // check box drawn as a push button (pressed while ticked)
-  Option,
-  Button,
-  ButtonGraphical,
-  Frame,          // a container; may have no caption
-  Label,
-  LabelCentered,
-  TextCentered,   // single-line text box, centred
-  TextMulti,      // multi-line, both scroll bars
-  StatusBar,
-  Image,          // hidden picture store
-  Slider,
+#define SORELKA_KIND_NAME(kind, cls, style, exStyle, focus, edit, enter) kind,
+  SORELKA_CONTROL_KINDS(SORELKA_KIND_NAME)
+#undef SORELKA_KIND_NAME
 };
+
+struct KindFacts {
+  bool takesFocus, isEdit, takesEnter;
+};
+const KindFacts& FactsOf(Kind k);
 
 enum class Font : std::uint8_t { WindowDefault, MsPGothic8, UiGothic8, UiGothic9 };
 
@@ -32,6 +51,14 @@ struct Colour {
 };
 inline constexpr Colour kRed{255, 0, 0}, kBlue{0, 0, 255}, kPurple{192, 0, 192},
     kGreen{0, 128, 0}, kLightGreen{0, 192, 0}, kMagenta{255, 0, 255};
+
+inline constexpr int kNoTextLimit = -1;  // a text box that takes as much as the user pastes
+
+struct ControlExtras {
+  bool isDefault = false;          // the default push button: Enter anywhere presses it
+  int textLimit = 0;               // text boxes: characters; 0 the box's own default; kNoTextLimit
+  int rangeMin = 0, rangeMax = 0;  // sliders
+};
 
 struct ControlDesc {
   Ctl id;
@@ -46,10 +73,13 @@ struct ControlDesc {
   int tabIndex;                  // -1: not in the tab order
   int group;                     // option group (0 = none)
   bool visible;
+  ControlExtras extras{};        // what only a few controls have
 };
 
 const std::vector<ControlDesc>& ControlTable();
 const ControlDesc& Describe(Ctl c);
+// The button Enter presses wherever the focus is (extras.isDefault); Ctl::Count for none.
+Ctl DefaultButton();
 
 // Controls that take keyboard focus, in the order Tab visits them (by tab index, not z-order).
 std::vector<Ctl> TabOrder();
@@ -69,6 +99,18 @@ Ctl NextInTabOrder(Ctl from, bool forward, IsUsable usable) {
   }
   return from;
 }
+
+class FormPort;
+// Frames raised over their siblings when the window is made, the front-most last: in the
+// collapsed layout Frame4 lies over Frame1.
+inline constexpr Ctl kFramesInFront[] = {Ctl::Frame4};
+// True when a frame lying over `c` (or over a frame holding it) hides it wholly, by the
+// current layout: a user can neither see nor click it, though it is "visible".
+bool IsCovered(Ctl c, FormPort& form);
+// Where the focus goes when the control that had it can no longer take it: the first control
+// in tab order that is enabled, shown and not covered (an option group at its selected
+// button). Ctl::Count when there is none.
+Ctl FocusFallback(FormPort& form);
 
 // --- menus ---
 struct MenuDesc {

@@ -3,9 +3,15 @@
 #include <set>
 
 #include "app/controls.h"
+#include "app/main_form.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_form.h"
 
 namespace sorelka {
 namespace {
+
+using testing::FakeDesktop;
+using testing::FakeForm;
 
 TEST(ControlTable, IsIndexedByIdAndNamesAreUnique) {
   std::set<std::string> names;
@@ -40,6 +46,44 @@ TEST(ControlTable, TabSkipsUnusableControlsAndWrapsBothWays) {
   EXPECT_EQ(NextInTabOrder(Ctl::Count, true, can), Ctl::SkelReset);
   EXPECT_EQ(NextInTabOrder(Ctl::Count, false, can), Ctl::ActivatCheck);
   EXPECT_EQ(NextInTabOrder(Ctl::Slider, true, [](Ctl) { return false; }), Ctl::Slider);
+}
+
+TEST(ControlTable, FewControlsCarryExtras) {
+  // Exactly one default button, the two text limits and the slider's range: the shell reads
+  // these from the table, so no control is special-cased by name.
+  for (const ControlDesc& s : ControlTable()) {
+    EXPECT_EQ(s.extras.isDefault, s.id == Ctl::Send) << s.name;
+    const int limit = s.id == Ctl::PlusWord ? 255 : s.id == Ctl::Message ? kNoTextLimit : 0;
+    EXPECT_EQ(s.extras.textLimit, limit) << s.name;
+    if (limit != 0) EXPECT_TRUE(FactsOf(s.kind).isEdit) << s.name;
+  }
+  EXPECT_EQ(Describe(Ctl::Slider).extras.rangeMin, 30);
+  EXPECT_EQ(Describe(Ctl::Slider).extras.rangeMax, 255);
+  EXPECT_TRUE(FactsOf(Kind::ButtonGraphical).takesEnter);
+  EXPECT_FALSE(FactsOf(Kind::TextMulti).takesEnter);
+}
+
+TEST(ControlTable, FocusFallsBackToTheFirstControlAUserCanReach) {
+  FakeForm form;
+  FakeDesktop desktop;
+  MainForm main{form, desktop};
+  main.Load();
+  // Collapsed: Frame4 lies over all of Frame1, so its controls are covered though shown.
+  EXPECT_TRUE(IsCovered(Ctl::SkelReset, form));
+  EXPECT_TRUE(IsCovered(Ctl::Slider, form));
+  EXPECT_FALSE(IsCovered(Ctl::Frame4, form));
+  EXPECT_FALSE(IsCovered(Ctl::Message, form));
+  EXPECT_FALSE(IsCovered(Ctl::ActivatCheck, form));
+  // Sending is disabled until a chat window is chosen: ActivatCheck, never the hidden SkelReset.
+  EXPECT_EQ(FocusFallback(form), Ctl::ActivatCheck);
+
+  form.SetEnabled(Ctl::Message, true);
+  EXPECT_EQ(FocusFallback(form), Ctl::Message);
+  form.SetVisible(Ctl::Frame4, false);  // a hidden frame covers nothing and hides what it holds
+  EXPECT_FALSE(IsCovered(Ctl::SkelReset, form));
+  EXPECT_EQ(FocusFallback(form), Ctl::SkelReset);
+  for (Ctl c : TabOrder()) form.SetEnabled(c, false);
+  EXPECT_EQ(FocusFallback(form), Ctl::Count);
 }
 
 TEST(MenuTable, HoldsTheMenuBarAndTheHiddenTextMenu) {

@@ -84,11 +84,11 @@ void Container::FitChild() {
 }
 
 void Container::Paint() {
-  PaintScope paint(hwnd_);
+  sorelka::win32::PaintScope paint(hwnd_);
   HDC dc = paint.dc();
   RECT rc;
   GetClientRect(hwnd_, &rc);
-  SelectedObject font(dc, ctx_.UiFont());
+  sorelka::win32::Selection font(dc, ctx_.UiFont());
   SetBkMode(dc, TRANSPARENT);
   if (band_ > 0) {
     RECT band{4, 0, rc.right - 4, band_};

@@ -61,14 +61,14 @@ std::wstring HostPath(const std::wstring& path) {
 bool EventLog::Open(const std::wstring& path) {
   if (path.empty()) return true;
   // Append-only access makes each line land at the end even if a test writes to the file too.
-  file_ = FileHandle(CreateFileW(HostPath(path).c_str(), FILE_APPEND_DATA,
+  file_ = sorelka::win32::ScopedFile(CreateFileW(HostPath(path).c_str(), FILE_APPEND_DATA,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file_.valid();
+  return static_cast<bool>(file_);
 }
 
 void EventLog::Write(const JsonLine& line) {
-  if (!file_.valid()) return;
+  if (!file_) return;
   const std::string text = line.Finish();
   DWORD written = 0;
   // WriteFile is unbuffered, so a test polling the file sees the line as soon as this returns.

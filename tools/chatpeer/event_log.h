@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "handles.h"
+#include "platform/win32/handles.h"
 
 // One log line, built field by field in the order the fields are added.
 class JsonLine {
@@ -30,5 +30,5 @@ class EventLog {
   void Write(const JsonLine& line);
 
  private:
-  FileHandle file_;
+  sorelka::win32::ScopedFile file_;
 };

@@ -244,25 +244,19 @@ void InputBox::Sync() {
 
 int InputBox::TextWidth(size_t chars) const {
   if (!hwnd_ || chars == 0) return 0;
-  HDC dc = GetDC(hwnd_);
+  sorelka::win32::WindowDc dc(hwnd_);
+  sorelka::win32::Selection font(dc.get(), font_ ? font_ : ctx_.UiFont());
   SIZE size{};
-  {
-    SelectedObject font(dc, font_ ? font_ : ctx_.UiFont());
-    GetTextExtentPoint32W(dc, text_.c_str(), static_cast<int>(std::min(chars, text_.size())),
-                          &size);
-  }
-  ReleaseDC(hwnd_, dc);
+  GetTextExtentPoint32W(dc.get(), text_.c_str(), static_cast<int>(std::min(chars, text_.size())),
+                        &size);
   return size.cx;
 }
 
 int InputBox::LineHeight() const {
-  HDC dc = GetDC(hwnd_);
+  sorelka::win32::WindowDc dc(hwnd_);
+  sorelka::win32::Selection font(dc.get(), font_ ? font_ : ctx_.UiFont());
   TEXTMETRICW tm{};
-  {
-    SelectedObject font(dc, font_ ? font_ : ctx_.UiFont());
-    GetTextMetricsW(dc, &tm);
-  }
-  ReleaseDC(hwnd_, dc);
+  GetTextMetricsW(dc.get(), &tm);
   return tm.tmHeight;
 }
 
@@ -285,12 +279,12 @@ size_t InputBox::CharAtX(int x) const {
 }
 
 void InputBox::Paint() {
-  PaintScope paint(hwnd_);
+  sorelka::win32::PaintScope paint(hwnd_);
   HDC dc = paint.dc();
   RECT rc;
   GetClientRect(hwnd_, &rc);
   FillRect(dc, &rc, GetSysColorBrush(COLOR_WINDOW));
-  SelectedObject font(dc, font_ ? font_ : ctx_.UiFont());
+  sorelka::win32::Selection font(dc, font_ ? font_ : ctx_.UiFont());
   TEXTMETRICW tm{};
   GetTextMetricsW(dc, &tm);
   SetBkMode(dc, TRANSPARENT);

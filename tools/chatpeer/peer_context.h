@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include "event_log.h"
-#include "handles.h"
+#include "platform/win32/handles.h"
 #include "options.h"
 
 struct PeerContext {
   PeerOptions options;
   EventLog log;
-  FontHandle font;
+  sorelka::win32::ScopedFont font;
   int openFrames = 0;
   int linesSent = 0;
   bool stalled = false;

@@ -23,12 +23,13 @@ BOOL CALLBACK SetFontOnChild(HWND child, LPARAM font) {
 
 }  // namespace
 
-FontHandle CreateJapaneseUiFont() {
+sorelka::win32::ScopedFont CreateJapaneseUiFont() {
   static const wchar_t* const kFaces[] = {
       L"MS UI Gothic", L"Meiryo UI",  L"ＭＳ Ｐゴシック", L"IPAPGothic",
       L"IPAGothic",    L"VL PGothic", L"Takao PGothic",   L"Noto Sans CJK JP",
   };
-  HDC screen = GetDC(nullptr);
+  sorelka::win32::WindowDc screenDc(nullptr);
+  HDC screen = screenDc.get();
   const wchar_t* chosen = nullptr;
   for (const wchar_t* face : kFaces) {
     if (FaceInstalled(screen, face)) {
@@ -38,9 +39,8 @@ FontHandle CreateJapaneseUiFont() {
   }
   // 9 points at the screen's resolution, the size Japanese dialogs use.
   const int height = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  if (!chosen) return FontHandle(nullptr);
-  return FontHandle(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+  if (!chosen) return {};
+  return sorelka::win32::ScopedFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, chosen));
 }

@@ -81,14 +81,23 @@ void Win32Desktop::Sleep(std::uint32_t ms) { ::Sleep(ms); }
 std::uint32_t Win32Desktop::Milliseconds() { return timeGetTime(); }
 
 bool Win32Desktop::PumpMessages() {
+  if (!loops_) return PumpOnce();
+  if (loops_->Closing()) return false;
+  ModalLoops::Scope loop(*loops_);
+  return PumpOnce() && !loops_->Closing();
+}
+
+// Dispatches what is queued; false when the quit message came (it is left for the main loop).
+bool Win32Desktop::PumpOnce() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
+      PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
+    if (loops_ && loops_->Closing()) return false;
   }
   return true;
 }

@@ -2,12 +2,17 @@
 #pragma once
 #include <windows.h>
 
+#include "modal_loops.h"
 #include "platform/desktop.h"
 
 namespace sorelka::win32 {
 
 class Win32Desktop final : public Desktop {
  public:
+  Win32Desktop() = default;  // a pump that knows of no program closing (benchmarks)
+  // The pump counts as a nested loop of the program and stops once it is closing.
+  explicit Win32Desktop(ModalLoops& loops) : loops_(&loops) {}
+
   Hwnd ForegroundWindow() override;
   Ansi ClassNameA(Hwnd window, int bufferBytes) override;
   Ansi WindowTextA(Hwnd window, int bufferBytes) override;
@@ -29,6 +34,10 @@ class Win32Desktop final : public Desktop {
   Ansi ToAnsi(TextView text) override;
   Text FromAnsi(std::string_view bytes) override;
   bool IsLeadByte(unsigned char byte) override;
+
+ private:
+  bool PumpOnce();
+  ModalLoops* loops_ = nullptr;
 };
 
 inline HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(h); }

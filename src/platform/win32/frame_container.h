@@ -4,18 +4,27 @@
 #pragma once
 #include <windows.h>
 
+#include "base_window.h"
+
 namespace sorelka::win32 {
 
-inline constexpr wchar_t kFrameClass[] = L"SorelkaFrame";
+class FrameContainer final : public BaseWindow<FrameContainer> {
+ public:
+  static constexpr wchar_t kClassName[] = L"SorelkaFrame";
 
-// Frame window data: the caption colour (CLR_INVALID: system text colour) and the font.
-struct FrameLook {
-  COLORREF captionColour;
-  HFONT font;  // not owned
+  // captionColour CLR_INVALID: the system's text colour. The font is borrowed.
+  FrameContainer(COLORREF captionColour, HFONT font) : captionColour_(captionColour), font_(font) {}
+  HWND Create(HWND parent, int id, const wchar_t* caption, DWORD style, DWORD exStyle, RECT px);
+
+ private:
+  friend class BaseWindow<FrameContainer>;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void OnPaint();
+  LRESULT ToRoot(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT MouseToRoot(UINT msg, WPARAM wp, LPARAM lp);
+
+  COLORREF captionColour_;
+  HFONT font_;
 };
-
-void RegisterFrameClass(HINSTANCE instance);
-// `look` must outlive the window.
-HWND CreateFrame(HWND parent, int id, const wchar_t* caption, const FrameLook* look, RECT px);
 
 }  // namespace sorelka::win32

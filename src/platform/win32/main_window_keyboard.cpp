@@ -1,48 +1,34 @@
 // The main window's keyboard: Tab by the tab indexes, Enter for the default button.
 #include "main_window.h"
 
+#include "win32_kinds.h"
+
 namespace sorelka::win32 {
-
-bool MainWindow::CanFocus(Ctl c) {
-  HWND h = H(c);
-  if (!h || !IsWindowEnabled(h) || !IsWindowVisible(h)) return false;
-  // Tab enters an option group at its selected button only.
-  return Describe(c).kind != Kind::Option || Value(c) != 0;
-}
-
-void MainWindow::MoveFocus(bool forward) {
-  HWND focus = GetFocus();
-  int i = CtlOf(focus);
-  const Ctl from = i >= 0 ? static_cast<Ctl>(i) : Ctl::Count;
-  const Ctl to = NextInTabOrder(from, forward, [this](Ctl c) { return CanFocus(c); });
-  if (to == Ctl::Count || !CanFocus(to)) return;
-  HWND h = H(to);
-  SetFocus(h);
-  if (Describe(to).kind == Kind::TextCentered || Describe(to).kind == Kind::TextMulti) SendMessageW(h, EM_SETSEL, 0, -1);
-}
 
 void MainWindow::OnEnter() {
   if (form_.Sending()) return;  // Enter neither cancels a send nor queues another
-  HWND focus = GetFocus();
-  if (focus == H(Ctl::SkelReset)) {  // a focused push button takes Enter itself
-    SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(kFirstControlId + static_cast<int>(Ctl::SkelReset), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(focus));
-    return;
+  const Ctl focus = w_.CtlOf(GetFocus());
+  if (focus != Ctl::Count) {
+    const Kind kind = Describe(focus).kind;
+    if (FactsOf(kind).takesEnter) {  // a focused push button takes Enter itself
+      SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(ControlId(focus), BN_CLICKED), reinterpret_cast<LPARAM>(w_.H(focus)));
+      return;
+    }
+    // A multi-line box leaves Enter to the default button; Ctrl+Enter breaks its line.
+    if ((Win32KindOf(kind).style & ES_MULTILINE) && FactsOf(kind).isEdit && (GetKeyState(VK_CONTROL) & 0x8000)) {
+      SendMessageW(w_.H(focus), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r\n"));
+      return;
+    }
   }
-  if (focus == H(Ctl::Message) && (GetKeyState(VK_CONTROL) & 0x8000)) {
-    SendMessageW(focus, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r\n"));
-    return;
-  }
-  HWND send = H(Ctl::Send);
-  if (IsWindowEnabled(send))
-    SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(kFirstControlId + static_cast<int>(Ctl::Send), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(send));
+  const Ctl def = DefaultButton();
+  if (def != Ctl::Count && IsWindowEnabled(w_.H(def)))
+    SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(ControlId(def), BN_CLICKED), reinterpret_cast<LPARAM>(w_.H(def)));
 }
 
 bool MainWindow::PreTranslate(MSG& msg) {
-  if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+  if (!hwnd() || (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd))) return false;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
-    MoveFocus(!(GetKeyState(VK_SHIFT) & 0x8000));
+    port_.MoveFocus(!(GetKeyState(VK_SHIFT) & 0x8000));
     return true;
   }
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && form_.Sending()) {
@@ -55,7 +41,7 @@ bool MainWindow::PreTranslate(MSG& msg) {
   }
   // Swallow the characters of the keys handled above.
   if (msg.message == WM_CHAR && (msg.wParam == L'\t' || msg.wParam == L'\r' || msg.wParam == L'\n')) return true;
-  return IsDialogMessageW(hwnd_, &msg) != FALSE;
+  return IsDialogMessageW(hwnd(), &msg) != FALSE;
 }
 
 }  // namespace sorelka::win32

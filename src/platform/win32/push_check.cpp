@@ -1,6 +1,6 @@
 #include "push_check.h"
 
-#include "scoped.h"
+#include "handles.h"
 
 namespace sorelka::win32 {
 
@@ -16,6 +16,9 @@ LRESULT CALLBACK PushCheckProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) noexcept 
       SetPropW(w, kState, reinterpret_cast<HANDLE>(wp == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED));
       InvalidateRect(w, nullptr, FALSE);
       return 0;
+    // A second quick click is a click too: without this the owner-drawn button reports it
+    // as BN_DOUBLECLICKED and neither shows it pressed nor reports BN_CLICKED.
+    case WM_LBUTTONDBLCLK: return CallWindowProcW(old, w, WM_LBUTTONDOWN, wp, lp);
     case WM_NCDESTROY:
       RemovePropW(w, kState);
       RemovePropW(w, kOldProc);

@@ -1,23 +1,9 @@
-// The program's entry: the main window and its message loop.
+// The program's entry.
 #include <windows.h>
-#include <commctrl.h>
 
-#include "main_window.h"
+#include "app.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&icc);
-
-  sorelka::win32::MainWindow::RegisterClass(instance);
-  static sorelka::win32::MainWindow window;  // lives as long as the process
-  if (!window.Create(instance)) return 1;
-  window.Show(showCommand);
-
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (window.PreTranslate(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  static sorelka::win32::App app;  // lives as long as the process: "終了" ends it from inside
+  return app.Run(showCommand);
 }

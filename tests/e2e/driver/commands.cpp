@@ -293,13 +293,31 @@ int Xid(const Target& t, const Args& a) {
   return xid ? 0 : 1;
 }
 
-int Close(const Target& t, const Args&) {
+// close: posts WM_CLOSE; close sys: posts WM_SYSCOMMAND SC_CLOSE, as the system menu does;
+// close session: the end of the session, as Windows sends it (the query, then the end).
+int Close(const Target& t, const Args& a) {
   HWND main = MainOrNull(t);
   if (!main) return Fail("main window not found");
-  bool posted = PostMessageW(main, WM_CLOSE, 0, 0);
+  const std::wstring how = a.empty() ? L"" : a[0];
   Json j;
-  j.Begin().Key("ok").Bool(posted).End().Print();
-  return posted ? 0 : 1;
+  bool ok = false;
+  if (how.empty()) {
+    ok = PostMessageW(main, WM_CLOSE, 0, 0);
+    j.Begin().Key("ok").Bool(ok).End().Print();
+  } else if (how == L"sys") {
+    ok = PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    j.Begin().Key("ok").Bool(ok).End().Print();
+  } else if (how == L"session") {
+    bool sent = false;
+    const LRESULT allowed = SendWithTimeout(main, WM_QUERYENDSESSION, 0, 0, &sent);
+    bool ended = false;
+    if (sent && allowed) SendWithTimeout(main, WM_ENDSESSION, TRUE, 0, &ended);
+    ok = sent && ended;
+    j.Begin().Key("ok").Bool(ok).Key("allowed").Bool(sent && allowed).End().Print();
+  } else {
+    return Fail("close takes nothing, sys or session");
+  }
+  return ok ? 0 : 1;
 }
 
 // Finds the visible top-level window of `className` that belongs to process `pid`.
@@ -366,7 +384,7 @@ const std::vector<Command>& Commands() {
       {L"click", "click ID", Click},
       {L"settext", "settext ID TEXT", SetText},
       {L"xid", "xid [HWND]", Xid},
-      {L"close", "close", Close},
+      {L"close", "close [sys|session]", Close},
       {L"watch-start", "watch-start EXE TIMEOUT_MS", WatchStart},
       {L"box", "box TITLE TIMEOUT_MS", Box},
       {L"answer", "answer TITLE BUTTON_ID", Answer},

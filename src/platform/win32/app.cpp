@@ -1,0 +1,32 @@
+#include "app.h"
+
+#include <commctrl.h>
+
+#include "win32_error.h"
+
+namespace sorelka::win32 {
+
+App::App() : resources_(ScreenDpi()) {}
+
+int App::Run(int showCommand) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  if (!window_.Create()) {
+    DWORD error = 0;
+    const wchar_t* what = window_.Failure(&error);
+    ReportFailure(what, error);
+    return 1;
+  }
+  window_.Show(showCommand);
+
+  MSG msg{};
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (window_.PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace sorelka::win32

@@ -1,0 +1,34 @@
+// The composition root: which objects the program is made of, who owns what, and the main
+// message loop. Everything here lives as long as the process.
+#pragma once
+#include <windows.h>
+// The form port has a MessageBox of its own; the Win32 one is called by its W name.
+#undef MessageBox
+
+#include "app/main_form.h"
+#include "control_windows.h"
+#include "desktop_win32.h"
+#include "form_port_win32.h"
+#include "main_window.h"
+#include "modal_loops.h"
+#include "resources.h"
+
+namespace sorelka::win32 {
+
+class App {
+ public:
+  App();
+  // Shows the main window and runs until the program ends; the process's exit code.
+  int Run(int showCommand);
+
+ private:
+  ModalLoops loops_;
+  Resources resources_;
+  Win32Desktop desktop_{loops_};
+  ControlWindows windows_;
+  Win32Form port_{windows_, resources_, desktop_, loops_};
+  MainForm form_{port_, desktop_};
+  MainWindow window_{windows_, resources_, port_, form_, loops_};
+};
+
+}  // namespace sorelka::win32

@@ -1,0 +1,38 @@
+// Everything the program loads once: its fonts, icons and the corner picture. Owned here for
+// the life of the program; windows and the form port borrow the handles.
+#pragma once
+#include <windows.h>
+
+#include <array>
+
+#include "app/controls.h"
+#include "handles.h"
+
+namespace sorelka::win32 {
+
+class Resources {
+ public:
+  // Loads everything for the screen's resolution. A missing picture is drawn as none.
+  explicit Resources(int dpi);
+  int Dpi() const { return dpi_; }
+  int Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
+
+  HFONT FontFor(Font f) const { return fonts_[static_cast<int>(f)].get(); }
+  HICON StatusIcon(int index) const;  // 0 Messenger, 1 chat, 2 information; null when out of range
+  HICON AppIcon(bool big) const { return big ? appBig_.get() : appSmall_.get(); }
+  HBITMAP Corner() const { return corner_.get(); }
+  int CornerPx() const { return Px(kCornerTwips); }
+
+ private:
+  static constexpr int kCornerTwips = 480;
+  int dpi_;
+  std::array<ScopedFont, 4> fonts_;
+  std::array<ScopedIcon, 3> statusIcons_;
+  ScopedIcon appSmall_, appBig_;
+  ScopedBitmap corner_;
+};
+
+// The screen's resolution, dots per inch.
+int ScreenDpi();
+
+}  // namespace sorelka::win32
