@@ -19,6 +19,7 @@ int App::Run(int showCommand) {
     return 1;
   }
   window_.Show(showCommand);
+  desktop_.SetPreTranslate([this](MSG& msg) { return window_.PreTranslate(msg); });
 
   MSG msg{};
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -95,8 +95,10 @@ bool Win32Desktop::PumpOnce() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    if (!preTranslate_ || !preTranslate_(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
     if (loops_ && loops_->Closing()) return false;
   }
   return true;

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 #include "modal_loops.h"
 #include "platform/desktop.h"
 
@@ -35,9 +37,14 @@ class Win32Desktop final : public Desktop {
   Text FromAnsi(std::string_view bytes) override;
   bool IsLeadByte(unsigned char byte) override;
 
+  // The keyboard handling of the program's windows (Tab, Enter, Esc), which the pump applies
+  // as the main loop does.
+  void SetPreTranslate(std::function<bool(MSG&)> filter) { preTranslate_ = std::move(filter); }
+
  private:
   bool PumpOnce();
   ModalLoops* loops_ = nullptr;
+  std::function<bool(MSG&)> preTranslate_;
 };
 
 inline HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(h); }

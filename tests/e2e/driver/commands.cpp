@@ -204,6 +204,20 @@ int WaitGone(const Target& t, const Args& a) {
   return gone ? 0 : 1;
 }
 
+// Whether the window's thread takes a sent message, and how long the answer took.
+int Answers(const Target& t, const Args& a) {
+  DWORD timeout = 0;
+  if (!ParseTimeout(a, 0, timeout)) return Fail("usage: answers TIMEOUT_MS");
+  HWND main = FindMain(t);
+  if (!main) return Fail("no main window");
+  const DWORD start = Now();
+  DWORD_PTR result = 0;
+  const bool answered = SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout, &result) != 0;
+  Json j;
+  j.Begin().Key("ok").Bool(answered).Key("elapsed_ms").Int(Now() - start).End().Print();
+  return answered ? 0 : 1;
+}
+
 int Focus(const Target& t, const Args&) {
   HWND main = MainOrNull(t);
   if (!main) return Fail("main window not found");
@@ -274,11 +288,21 @@ int Click(const Target& t, const Args& a) {
 int SetText(const Target& t, const Args& a) {
   HWND main = nullptr;
   HWND c = ControlArg(t, a, main);
-  if (!c || a.size() != 2) return Fail("usage: settext ID TEXT");
+  if (!c || a.size() < 2 || a.size() > 3) return Fail("usage: settext ID TEXT [TIMES]");
+  // TIMES repeats the text: a paste far longer than a command line can carry.
+  std::wstring text = a[1];
+  if (a.size() == 3) {
+    const long times = std::wcstol(a[2].c_str(), nullptr, 10);
+    text.clear();
+    for (long i = 0; i < times; ++i) text += a[1];
+  }
   bool sent = false;
-  LRESULT r = SendWithTimeout(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[1].c_str()), &sent);
+  LRESULT r = SendWithTimeout(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &sent);
   Json j;
-  j.Begin().Key("ok").Bool(sent && r).Key("text").Str(TextOf(c)).End().Print();
+  j.Begin().Key("ok").Bool(sent && r);
+  if (a.size() == 3) j.Key("length").Int(GetWindowTextLengthW(c));
+  else j.Key("text").Str(TextOf(c));
+  j.End().Print();
   return sent && r ? 0 : 1;
 }
 
@@ -390,6 +414,7 @@ const std::vector<Command>& Commands() {
       {L"answer", "answer TITLE BUTTON_ID", Answer},
       {L"text", "text HWND", Text},
       {L"rect", "rect ID", ScreenRect},
+      {L"answers", "answers TIMEOUT_MS", Answers},
   };
   return commands;
 }
