@@ -45,6 +45,10 @@ class CountingDesktop final : public Desktop {
   bool IsWindow(Hwnd) override { return true; }
   bool IsHung(Hwnd) override { return false; }
   void SetTopMost(Hwnd, bool) override {}
+  Layering ReadLayering(Hwnd) override { return {}; }
+  bool SetWindowAlpha(Hwnd, std::uint8_t) override { return false; }
+  void ResetWindowAlpha(Hwnd, const Layering&) override {}
+  std::uint32_t WindowProcess(Hwnd) override { return 0; }
   void Sleep(std::uint32_t) override {}
   std::uint32_t Milliseconds() override { return 0; }
   bool PumpMessages() override { return true; }

@@ -24,7 +24,7 @@ void MainForm::Load() {
   f2.left = f1.left;
   form_.Move(Ctl::Frame2, f2);
 
-  translucentWindows.fill(0);
+  translucency_.Clear();
   ResetChatTarget(chatTarget);
 }
 
@@ -50,6 +50,7 @@ void MainForm::Click(Ctl c) {
     case Ctl::ActivatCheck: ActivatCheckClick(); break;
     case Ctl::Send: SendClick(); break;
     case Ctl::SkelReset: SkelResetClick(); break;
+    case Ctl::Slider: translucency_.SliderClick(lastForeground); break;
     default: break;  // every other control has no handler
   }
 }
@@ -57,12 +58,13 @@ void MainForm::Click(Ctl c) {
 void MainForm::MenuClick(Menu m) {
   switch (m) {
     case Menu::End: EndClick(); break;
-    default: break;  // the translucency panel, tip and version windows come later
+    case Menu::Skeleton: slide_.SkeletonClick(); break;
+    default: break;  // the tip and version windows come later
   }
 }
 
-void MainForm::MouseDown(Ctl, int) {}
-void MainForm::SendMouseMove() {}
+void MainForm::MouseDown(Ctl, int button) { popups_.MouseDown(button); }
+void MainForm::SendMouseMove() { popups_.SendMouseMove(); }
 
 void MainForm::ActivatCheckClick() {
   desktop_.SetTopMost(form_.WindowHandle(), form_.Value(Ctl::ActivatCheck) == 0);
@@ -78,7 +80,6 @@ void MainForm::Timer2Tick() {
   form_.SetText(Ctl::Label2_0, u"Alpha " + percent);
 }
 
-// Restores every window whose opacity was changed; filled in with the translucency panel.
-void MainForm::SkelResetClick() {}
+void MainForm::SkelResetClick() { translucency_.ResetAll(); }
 
 }  // namespace sorelka

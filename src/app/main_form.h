@@ -4,9 +4,12 @@
 #include <array>
 
 #include "app/controls.h"
+#include "app/popup_menus.h"
 #include "platform/desktop.h"
 #include "platform/form_port.h"
 #include "discovery/chat_target.h"
+#include "translucency/panel_slide.h"
+#include "translucency/translucency.h"
 
 namespace sorelka {
 
@@ -49,7 +52,7 @@ class MainForm {
   ChatTarget chatTarget;
   Hwnd lastForeground = 0;
   std::int16_t onTopApplied = kFalse;
-  std::array<Hwnd, 151> translucentWindows{};
+  Translucency& translucency() { return translucency_; }
 
  private:
   void ActivatCheckClick();
@@ -58,6 +61,9 @@ class MainForm {
   FormPort& form_;
   Desktop& desktop_;
   bool exitRequested_ = false;
+  Translucency translucency_{form_, desktop_};
+  PanelSlide slide_{form_, desktop_};
+  PopupMenus popups_{form_};
 };
 
 }  // namespace sorelka

@@ -87,7 +87,8 @@ TEST(Startup, LoadDisablesSendingLaysOutFramesAndClearsState) {
   f.form.SetMenuChecked(Menu::Skeleton, true);
   f.main.chatTarget.Kind = KindUnknown;
   f.main.chatTarget.ChatDialog = 0x99;
-  f.main.translucentWindows[150] = 0x1234;
+  f.main.lastForeground = 0x1234;
+  f.main.Click(Ctl::Slider);
   f.main.onTopApplied = kTrue;
   f.main.Load();
 
@@ -95,7 +96,7 @@ TEST(Startup, LoadDisablesSendingLaysOutFramesAndClearsState) {
   EXPECT_FALSE(f.form.Enabled(Ctl::Send));
   EXPECT_FALSE(f.form.Enabled(Ctl::Message));
   EXPECT_FALSE(f.form.MenuChecked(Menu::Skeleton));
-  EXPECT_EQ(f.main.translucentWindows[150], 0u);
+  EXPECT_EQ(f.main.translucency().TranslucentWindows()[0], 0u);
   EXPECT_EQ(f.main.chatTarget.Kind, KindMessenger);
   EXPECT_EQ(f.main.chatTarget.ChatDialog, 0x99u);  // kept by the reset
 
