@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "dynamic_api.h"
@@ -126,6 +127,11 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_HSCROLL: OnSliderScroll(LOWORD(wp), reinterpret_cast<HWND>(lp)); return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION:
+      if (wp) form_.Unload();  // the session ends: the process may be gone after this returns
+      return 0;
     case WM_RBUTTONDOWN: form_.MouseDown(Ctl::Count, 2); return 0;
     case WM_LBUTTONDOWN: form_.MouseDown(Ctl::Count, 1); return 0;
     case WM_MBUTTONDOWN: form_.MouseDown(Ctl::Count, 4); return 0;
@@ -152,6 +158,10 @@ void MainWindow::OnCreate() {
   for (const ControlDesc& desc : ControlTable()) CreateControl(desc);
   // Frame4 lies in front of Frame1, which it covers in the collapsed layout.
   SetWindowPos(H(Ctl::Frame4), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  tip_.Create(H(Ctl::Slider));
+  SetPropW(H(Ctl::Send), kMainClass, hwnd_);
+  sendProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(H(Ctl::Send), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SendButtonProc)));
   form_.Load();
 }
 
@@ -191,8 +201,9 @@ void MainWindow::CreateControl(const ControlDesc& desc) {
       style |= WS_TABSTOP | (desc.id == Ctl::Send ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
       break;
     case Kind::ButtonGraphical: style |= BS_PUSHBUTTON | WS_TABSTOP; break;
-    case Kind::Label: cls = L"STATIC"; style |= SS_LEFT | SS_NOPREFIX; break;
-    case Kind::LabelCentered: cls = L"STATIC"; style |= SS_CENTER | SS_NOPREFIX; break;
+    // SS_NOTIFY: a label takes its own presses instead of passing them to the frame under it.
+    case Kind::Label: cls = L"STATIC"; style |= SS_LEFT | SS_NOPREFIX | SS_NOTIFY; break;
+    case Kind::LabelCentered: cls = L"STATIC"; style |= SS_CENTER | SS_NOPREFIX | SS_NOTIFY; break;
     case Kind::TextCentered:
       cls = L"EDIT";
       style |= ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP;
@@ -327,9 +338,42 @@ void MainWindow::OnPaint() {
   EndPaint(hwnd_, &ps);
 }
 
+// The slider applies its value once the mouse lets go of it: one click or one drag, one
+// application. Moves made with the keyboard apply nothing.
+void MainWindow::OnSliderScroll(int code, HWND from) {
+  if (from != H(Ctl::Slider)) return;
+  if (code == TB_ENDTRACK) {
+    tip_.Hide();
+    if (std::exchange(sliderByMouse_, false)) form_.Click(Ctl::Slider);
+    return;
+  }
+  if (code == TB_THUMBTRACK || code == TB_THUMBPOSITION || GetKeyState(VK_LBUTTON) < 0) sliderByMouse_ = true;
+  if (code == TB_THUMBTRACK) tip_.Show(reinterpret_cast<const wchar_t*>(sliderTip_.c_str()));
+}
+
+// Send's mouse moves go to the behaviour, which pops up the hint; the rest to the button.
+LRESULT CALLBACK MainWindow::SendButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(static_cast<HWND>(GetPropW(button, kMainClass)),
+                                                               GWLP_USERDATA));
+  if (!self) return DefWindowProcW(button, msg, wp, lp);
+  const WNDPROC own = self->sendProc_;
+  if (msg == WM_MOUSEMOVE && lp != self->sendLastMove_) {
+    self->sendLastMove_ = lp;
+    self->form_.SendMouseMove();
+    return 0;
+  }
+  if (msg == WM_MOUSELEAVE || msg == WM_CAPTURECHANGED) self->sendLastMove_ = -1;
+  if (msg == WM_NCDESTROY) {
+    RemovePropW(button, kMainClass);
+    SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+  }
+  return CallWindowProcW(own, button, msg, wp, lp);
+}
+
 void MainWindow::OnDestroy() {
   KillTimer(hwnd_, kTimer1);
   KillTimer(hwnd_, kTimer2);
+  tip_.Destroy();
   form_.Unload();
   PostQuitMessage(0);
 }

@@ -12,6 +12,7 @@
 #include "frame_container.h"
 #include "platform/form_port.h"
 #include "scoped.h"
+#include "slider_tip.h"
 
 namespace sorelka::win32 {
 
@@ -27,6 +28,8 @@ class MainWindow final : public FormPort {
   HWND hwnd() const { return hwnd_; }
   // Keyboard handling of a dialog, with Tab driven by the tab indexes. True when handled.
   bool PreTranslate(MSG& msg);
+  // The last-chance fault handler's way back: every changed window gets its layering back.
+  void ResetTranslucency() { form_.translucency().ResetAll(); }
 
   // FormPort
   int Value(Ctl c) override;
@@ -63,6 +66,8 @@ class MainWindow final : public FormPort {
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnPaint();
   void OnDestroy();
+  void OnSliderScroll(int code, HWND from);
+  static LRESULT CALLBACK SendButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp) noexcept;
   void OnEnter();
   void MoveFocus(bool forward);
   bool CanFocus(Ctl c);
@@ -85,6 +90,10 @@ class MainWindow final : public FormPort {
   std::array<HMENU, static_cast<int>(Menu::Count)> menuHandles_{};  // popup menus by id
   HWND focusBeforeDeactivate_ = nullptr;
   Text sliderTip_;
+  SliderTip tip_;
+  bool sliderByMouse_ = false;  // the slider's current move began with the mouse
+  WNDPROC sendProc_ = nullptr;  // Send's own procedure, under our mouse-move hook
+  LPARAM sendLastMove_ = -1;    // repeated moves to one spot are synthetic, not the user's
   Win32Desktop desktop_;
   MainForm form_{*this, desktop_};
 };
