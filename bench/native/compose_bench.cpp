@@ -3,6 +3,7 @@
 
 #include "fakes/fake_form.h"
 #include "send/compose.h"
+#include "send/options_from_form.h"
 
 namespace sorelka {
 namespace {
@@ -24,10 +25,11 @@ void BM_MakeSendText(benchmark::State& state, Decoration decoration) {
   form.SetValue(Ctl::Header, 1);
   form.SetValue(Ctl::Footer, 1);
   form.SetValue(Ctl::EveryWord, decoration == Decoration::EveryCharacter ? 1 : 0);
+  const ComposeOptions options = ComposeOptionsOf(form);
   const Text line = MixedLine(static_cast<std::size_t>(state.range(0)));
   std::size_t outUnits = 0;
   for (auto _ : state) {
-    Text out = MakeSendText(line, form);
+    Text out = MakeSendText(line, options);
     outUnits = out.size();
     benchmark::DoNotOptimize(out.data());
   }

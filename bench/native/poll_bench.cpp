@@ -82,7 +82,7 @@ void BM_PollIdleTick(benchmark::State& state) {
   state.counters["tick_ns"] = tickNs / n;
   state.counters["bare_ns"] = bareNs / n;
   state.counters["vs_bare"] = tickNs / bareNs;
-  if (s.main.chatTarget.Kind != KindChat) state.SkipWithError("the chat was not chosen");
+  if (s.main.discovery().Target().Kind != KindChat) state.SkipWithError("the chat was not chosen");
 }
 BENCHMARK(BM_PollIdleTick);
 
@@ -91,11 +91,11 @@ void Classify(benchmark::State& state, Hwnd Scene::*which, std::int16_t kind) {
   Scene s;
   s.desktop.SetForeground(s.*which);
   for (auto _ : state) {
-    s.main.lastForeground = 0;
+    s.main.ForgetForeground();
     s.main.Timer1Tick();
     s.DropLogs();
   }
-  if (s.main.chatTarget.Kind != kind) state.SkipWithError("wrong target kind");
+  if (s.main.discovery().Target().Kind != kind) state.SkipWithError("wrong target kind");
 }
 void BM_PollClassifyChatWindow(benchmark::State& state) { Classify(state, &Scene::chatFrame, KindChat); }
 void BM_PollClassifyMessenger(benchmark::State& state) {

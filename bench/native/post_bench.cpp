@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "fakes/fake_form.h"
+#include "send/options_from_form.h"
 #include "send/post_line.h"
 
 namespace sorelka {
@@ -71,6 +72,7 @@ void BM_PostLineAgainstBareLoop(benchmark::State& state) {
   benchmark::DoNotOptimize(desktop);  // both loops call through the port, as the program does
   testing::FakeForm form;
   form.SetValue(Ctl::SendNow, 0);  // characters only: the same number of posts as the bare loop
+  const DeliveryOptions options = DeliveryOptionsOf(form);
   ChatTarget target;
   target.Kind = KindMessenger;
   target.InputWindow = 0x1000;
@@ -79,7 +81,7 @@ void BM_PostLineAgainstBareLoop(benchmark::State& state) {
   Clock::duration postLine{}, bare{};
   for (auto _ : state) {
     const auto t0 = Clock::now();
-    benchmark::DoNotOptimize(PostLine(line, target, form, *desktop));
+    benchmark::DoNotOptimize(PostLine(line, target, options, *desktop));
     const auto t1 = Clock::now();
     for (char16_t unit : line) desktop->PostMessageA(target.InputWindow, kWmImeChar, unit, 0);
     const auto t2 = Clock::now();

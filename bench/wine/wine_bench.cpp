@@ -12,39 +12,11 @@
 #include <vector>
 
 #include "../../tests/e2e/driver/remote_status.h"
-#include "platform/form_port.h"
 #include "platform/win32/desktop_win32.h"
 #include "send/post_line.h"
 
 namespace {
 
-using sorelka::Ctl;
-
-// Only what line delivery reads: no send is pressed (SendNow clear, AA not selected).
-class QuietForm final : public sorelka::FormPort {
- public:
-  int Value(Ctl) override { return 0; }
-  void SetValue(Ctl, int) override {}
-  bool Enabled(Ctl) override { return true; }
-  void SetEnabled(Ctl, bool) override {}
-  sorelka::Text GetText(Ctl) override { return u"0"; }
-  void SetText(Ctl, const sorelka::Text&) override {}
-  bool Visible(Ctl) override { return true; }
-  void SetVisible(Ctl, bool) override {}
-  sorelka::TwipRect Bounds(Ctl) override { return {}; }
-  void Move(Ctl, const sorelka::TwipRect&) override {}
-  int ScaleWidth() override { return 0; }
-  void SetPanelText(int, const sorelka::Text&) override {}
-  sorelka::Text PanelText(int) override { return {}; }
-  void SetPanelIcon(int, int) override {}
-  bool MenuChecked(sorelka::Menu) override { return false; }
-  void SetMenuChecked(sorelka::Menu, bool) override {}
-  void PopupMenu(sorelka::Menu) override {}
-  int MessageBox(const sorelka::Text&, const sorelka::Text*, unsigned) override { return 0; }
-  int MessageLineCount() override { return 1; }
-  sorelka::Ansi MessageLineA(int) override { return {}; }
-  sorelka::Hwnd WindowHandle() override { return 0; }
-};
 
 double Now() {
   LARGE_INTEGER f, c;
@@ -129,7 +101,6 @@ struct HeldReceiver {
 int Post(int n, int reps) {
   const std::u16string line = MakeLine(n);
   sorelka::win32::Win32Desktop desktop;
-  QuietForm form;
   std::vector<std::uint32_t> codes;
   for (char16_t u : line) codes.push_back(sorelka::Cp932Code(desktop, u));
 
@@ -144,7 +115,7 @@ int Post(int n, int reps) {
     for (std::uint32_t c : codes) PostMessageA(receiver.window, 0x0286, c, 0);
     bare.push_back(Now() - t0);
     t0 = Now();
-    allDelivered &= sorelka::PostLine(line, target, form, desktop);
+    allDelivered &= sorelka::PostLine(line, target, {}, desktop);
     posted.push_back(Now() - t0);
   }
   receiver.Drain();
@@ -171,12 +142,11 @@ int Deliver(int n) {
     return 1;
   }
   sorelka::win32::Win32Desktop desktop;
-  QuietForm form;
   sorelka::ChatTarget target;
   target.Kind = sorelka::KindUnknown;
   target.InputWindow = reinterpret_cast<sorelka::Hwnd>(input);
   const double t0 = Now();
-  const bool ok = sorelka::PostLine(MakeLine(n), target, form, desktop);
+  const bool ok = sorelka::PostLine(MakeLine(n), target, {}, desktop);
   const double posted = Now() - t0;
   SendAndWait(dialog, button, transcript);
   std::printf("{\"ok\":%s,\"chars\":%d,\"post_ms\":%.1f,\"received_ms\":%.1f}\n", ok ? "true" : "false", n,

@@ -1,38 +1,25 @@
-// Start-up, shutdown and the routing of events to their handlers.
 #include "app/main_form.h"
 
-#include "app/readout.h"
+#include "app/always_on_top.h"
+#include "app/start_layout.h"
+#include "discovery/status_display.h"
 
 namespace sorelka {
 
 void MainForm::Load() {
-  onTopApplied = kFalse;
-  EnableSendOptions(false);
+  readout_.Reset();
+  sendOptions_.Load();
+  sendOptions_.EnableSendOptions(false);
   form_.SetMenuChecked(Menu::Skeleton, false);
-
-  // Frame1 spans the client width; Frame4 covers it with their bottom edges together.
-  TwipRect f1 = form_.Bounds(Ctl::Frame1);
-  f1.width = form_.ScaleWidth();
-  f1.left = 10;
-  form_.Move(Ctl::Frame1, f1);
-  TwipRect f4 = form_.Bounds(Ctl::Frame4);
-  f4.left = f1.left;
-  f4.width = f1.width;
-  f4.top = f1.top - (f4.height - f1.height);
-  form_.Move(Ctl::Frame4, f4);
-  TwipRect f2 = form_.Bounds(Ctl::Frame2);
-  f2.left = f1.left;
-  form_.Move(Ctl::Frame2, f2);
-
+  PlaceFrames(form_);
   translucency_.Clear();
-  ResetChatTarget(chatTarget);
+  discovery_.Reset();
 }
 
-void MainForm::Unload() { SkelResetClick(); }
-
-void MainForm::EndClick() {
-  Unload();
-  exitRequested_ = true;
+void MainForm::Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  translucency_.ResetAll();
 }
 
 void MainForm::SetValueFromCode(Ctl c, int value) {
@@ -43,14 +30,14 @@ void MainForm::SetValueFromCode(Ctl c, int value) {
 
 void MainForm::Click(Ctl c) {
   switch (c) {
-    case Ctl::AA: AAClick(); break;
-    case Ctl::SAKASA: SAKASAClick(); break;
-    case Ctl::Default: DefaultClick(); break;
-    case Ctl::EveryWord: EveryWordClick(); break;
-    case Ctl::ActivatCheck: ActivatCheckClick(); break;
-    case Ctl::Send: SendClick(); break;
-    case Ctl::SkelReset: SkelResetClick(); break;
-    case Ctl::Slider: translucency_.SliderClick(lastForeground); break;
+    case Ctl::AA:
+    case Ctl::SAKASA:
+    case Ctl::Default: sendOptions_.ModeClicked(c); break;
+    case Ctl::EveryWord: sendOptions_.EveryWordClick(); break;
+    case Ctl::ActivatCheck: ApplyAlwaysOnTop(form_, desktop_); break;
+    case Ctl::Send: send_.Click(discovery_.Target()); break;
+    case Ctl::SkelReset: translucency_.ResetAll(); break;
+    case Ctl::Slider: translucency_.SliderClick(discovery_.LastForeground()); break;
     default: break;  // every other control has no handler
   }
 }
@@ -66,20 +53,24 @@ void MainForm::MenuClick(Menu m) {
 void MainForm::MouseDown(Ctl, int button) { popups_.MouseDown(button); }
 void MainForm::SendMouseMove() { popups_.SendMouseMove(); }
 
-void MainForm::ActivatCheckClick() {
-  desktop_.SetTopMost(form_.WindowHandle(), form_.Value(Ctl::ActivatCheck) == 0);
+void MainForm::Timer1Tick() {
+  switch (discovery_.Tick(form_.WindowHandle())) {
+    case TargetChange::ChatChosen:
+      ShowTargetStatus(form_, discovery_.Target());
+      sendOptions_.EnableSendOptions(true);
+      break;
+    case TargetChange::UnknownChosen:
+      sendOptions_.EnableSendOptions(false);
+      ShowTargetStatus(form_, discovery_.Target());
+      break;
+    case TargetChange::SendingDisabled: sendOptions_.EnableSendOptions(false); break;
+    case TargetChange::None: break;
+  }
 }
 
 void MainForm::Timer2Tick() {
-  if (onTopApplied == kFalse) {
-    SetValueFromCode(Ctl::ActivatCheck, 1);
-    onTopApplied = kTrue;
-  }
-  const Text percent = BasicStr(SliderPercent(form_.Value(Ctl::Slider), kSliderMax, kSliderMin)) + u" %";
-  form_.SetText(Ctl::Slider, percent);  // the slider's tip text
-  form_.SetText(Ctl::Label2_0, u"Alpha " + percent);
+  if (readout_.TakeOnTopDue()) SetValueFromCode(Ctl::ActivatCheck, 1);
+  readout_.Show();
 }
-
-void MainForm::SkelResetClick() { translucency_.ResetAll(); }
 
 }  // namespace sorelka

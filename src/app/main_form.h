@@ -1,13 +1,13 @@
-// The behaviour of the main window: every handler of its controls, menus and timers, over the
-// two ports. The Win32 shell forwards events here and implements the ports.
+// The main window's router: every event of its controls, menus and timers goes to the
+// subsystem that owns it. The Win32 shell forwards events here and implements the ports.
 #pragma once
-#include <array>
-
-#include "app/controls.h"
 #include "app/popup_menus.h"
+#include "app/send_options.h"
+#include "discovery/readout.h"
+#include "discovery/target_discovery.h"
 #include "platform/desktop.h"
 #include "platform/form_port.h"
-#include "discovery/chat_target.h"
+#include "send/send_command.h"
 #include "translucency/panel_slide.h"
 #include "translucency/translucency.h"
 
@@ -15,17 +15,21 @@ namespace sorelka {
 
 class MainForm {
  public:
-  MainForm(FormPort& form, Desktop& desktop) : form_(form), desktop_(desktop) {}
+  MainForm(FormPort& form, Desktop& desktop)
+      : form_(form), desktop_(desktop), sendOptions_(form), discovery_(desktop), readout_(form),
+        send_(form, desktop) {}
 
   // --- start-up and shutdown ---
   void Load();
+  // The unload handler; runs once however many ways the program is ended.
   void Unload();
-  // "終了": the unload handler, then the shell ends the process (returns true when it should).
-  void EndClick();
+  // "終了": asks the shell to run the unload handler and end the process once every nested
+  // loop has unwound.
+  void EndClick() { exitRequested_ = true; }
   bool ExitRequested() const { return exitRequested_; }
 
   // --- events forwarded by the shell ---
-  void Click(Ctl c);          // a control was clicked (for an option button: became selected)
+  void Click(Ctl c);          // a control was clicked (for an option button: it is selected)
   void MenuClick(Menu m);
   void MouseDown(Ctl where, int button);   // the window (Ctl::Count) or a bare frame
   void SendMouseMove();
@@ -35,32 +39,20 @@ class MainForm {
   // Sets a check box from code; a changed value runs its click handler.
   void SetValueFromCode(Ctl c, int value);
 
-  // --- send options ---
-  void EnableSendOptions(bool enable);
-  void AAClick();
-  void SAKASAClick();
-  void DefaultClick();
-  void EveryWordClick();
-
-  // --- target ---
-  void ShowTargetStatus(const ChatTarget& target);
-
-  // --- sending ---
-  void SendClick();
-
-  // --- state the window owns ---
-  ChatTarget chatTarget;
-  Hwnd lastForeground = 0;
-  std::int16_t onTopApplied = kFalse;
+  const TargetDiscovery& discovery() const { return discovery_; }
+  // Examine the window in front afresh at the next poll (measurements of the classification).
+  void ForgetForeground() { discovery_.Forget(); }
   Translucency& translucency() { return translucency_; }
 
  private:
-  void ActivatCheckClick();
-  void SkelResetClick();
-
   FormPort& form_;
   Desktop& desktop_;
+  SendOptions sendOptions_;
+  TargetDiscovery discovery_;
+  Readout readout_;
+  SendCommand send_;
   bool exitRequested_ = false;
+  bool unloaded_ = false;
   Translucency translucency_{form_, desktop_};
   PanelSlide slide_{form_, desktop_};
   PopupMenus popups_{form_};

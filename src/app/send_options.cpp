@@ -1,5 +1,4 @@
-// The switch over every control that takes part in sending, and the send-mode interlocks.
-#include "app/main_form.h"
+#include "app/send_options.h"
 
 namespace sorelka {
 
@@ -12,7 +11,27 @@ constexpr Ctl kSendingControls[] = {
 };
 }  // namespace
 
-void MainForm::EnableSendOptions(bool enable) {
+void SendOptions::Load() {
+  for (Ctl mode : {Ctl::AA, Ctl::Default, Ctl::SAKASA})
+    if (form_.Value(mode)) selectedMode_ = mode;
+}
+
+void SendOptions::ModeClicked(Ctl mode) {
+  if (!form_.Value(mode) || selectedMode_ == mode) return;
+  selectedMode_ = mode;
+  RunModeHandler(mode);
+}
+
+void SendOptions::RunModeHandler(Ctl mode) {
+  switch (mode) {
+    case Ctl::AA: AAClick(); break;
+    case Ctl::Default: DefaultClick(); break;
+    case Ctl::SAKASA: SAKASAClick(); break;
+    default: break;
+  }
+}
+
+void SendOptions::EnableSendOptions(bool enable) {
   for (Ctl c : kSendingControls) form_.SetEnabled(c, enable);
   if (!enable) return;
   // The mode first, then EveryWord: its tick has the last word over Header and Footer.
@@ -25,7 +44,7 @@ void MainForm::EnableSendOptions(bool enable) {
   EveryWordClick();
 }
 
-void MainForm::AAClick() {
+void SendOptions::AAClick() {
   if (!form_.Value(Ctl::AA)) return;
   form_.SetEnabled(Ctl::Header, true);
   form_.SetEnabled(Ctl::Footer, true);
@@ -33,7 +52,7 @@ void MainForm::AAClick() {
   form_.SetEnabled(Ctl::SendNow, false);
 }
 
-void MainForm::SAKASAClick() {
+void SendOptions::SAKASAClick() {
   if (!form_.Value(Ctl::SAKASA)) return;
   if (form_.Value(Ctl::EveryWord) == 1) {
     form_.SetEnabled(Ctl::Header, false);
@@ -43,7 +62,7 @@ void MainForm::SAKASAClick() {
   form_.SetEnabled(Ctl::SendNow, false);
 }
 
-void MainForm::DefaultClick() {
+void SendOptions::DefaultClick() {
   if (!form_.Value(Ctl::Default)) return;
   if (form_.Value(Ctl::EveryWord) == 1) {
     form_.SetEnabled(Ctl::Header, false);
@@ -53,7 +72,7 @@ void MainForm::DefaultClick() {
   form_.SetEnabled(Ctl::SendNow, true);
 }
 
-void MainForm::EveryWordClick() {
+void SendOptions::EveryWordClick() {
   bool ticked = form_.Value(Ctl::EveryWord) == 1;
   form_.SetEnabled(Ctl::Header, !ticked);
   form_.SetEnabled(Ctl::Footer, !ticked);

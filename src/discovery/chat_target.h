@@ -24,8 +24,12 @@ struct ChatTarget {
 // Clears `target` in place; ChatDialog keeps its value.
 void ResetChatTarget(ChatTarget& target);
 
-// Walks the frame `window` (class `className`) down to the chat control. On return `window`
-// holds the last handle the walk reached: the input box on success, 0 on failure.
-ChatTarget LookupChatWindow(Desktop& desktop, const Text& className, Hwnd& window);
+// The class of an Internet Explorer frame begins so; only such a frame can hold the chat control.
+inline constexpr TextView kFramePrefix = u"IEFrame";
+
+// Walks the frame `frame` (class `className`) down to the chat control. Found is True with
+// every field filled when the walk reached the input box. Otherwise Found is False and
+// InputWindow 0: a frame without the chat control is a target nothing can be typed into.
+ChatTarget LookupChatWindow(Desktop& desktop, const Text& className, Hwnd frame);
 
 }  // namespace sorelka

@@ -5,7 +5,6 @@
 namespace sorelka {
 
 namespace {
-constexpr TextView kFramePrefix = u"IEFrame";
 constexpr TextView kSendButtonTitle = u"発言";
 // The chat's name as the status bar shows it, in code page 932 bytes (a buffer of 20).
 constexpr std::size_t kChatTitleMaxBytes = 19;
@@ -25,11 +24,11 @@ void ResetChatTarget(ChatTarget& target) {
   target.Title.clear();
 }
 
-ChatTarget LookupChatWindow(Desktop& desktop, const Text& className, Hwnd& window) {
+ChatTarget LookupChatWindow(Desktop& desktop, const Text& className, Hwnd frame) {
   ChatTarget working{};
-  if (!StartsWith(className, kFramePrefix)) return working;  // `window` untouched
+  if (!StartsWith(className, kFramePrefix)) return working;
 
-  window = desktop.FindChildA(window, "Shell DocObject View", nullptr);
+  Hwnd window = desktop.FindChildA(frame, "Shell DocObject View", nullptr);
   if (window == 0) return Failed(working);
   window = desktop.FindChildA(window, "Internet Explorer_Server", nullptr);
   if (window == 0) return Failed(working);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "send/option_state.h"
 
 namespace sorelka {
 namespace {
@@ -39,16 +38,21 @@ Text TrimRightSpaces(const Text& text) {
   return text.substr(0, last + 1);
 }
 
-Text MakeSendText(const Text& line, FormPort& form) {
+Text MakeSendText(const Text& line, const ComposeOptions& options) {
   Text text = TrimRightSpaces(line);
   // Code units are reversed one by one, so a surrogate pair comes out with its halves swapped.
-  if (TickedAndEnabled(form, Ctl::Default) || TickedAndEnabled(form, Ctl::SAKASA))
-    std::reverse(text.begin(), text.end());
+  if (options.reverse) std::reverse(text.begin(), text.end());
 
-  const Text insert = form.GetText(Ctl::PlusWord);
-  if (TickedAndEnabled(form, Ctl::EveryWord)) return AroundEveryCharacter(text, insert);
-  return WithHeaderAndFooter(text, insert, TickedAndEnabled(form, Ctl::Header),
-                             TickedAndEnabled(form, Ctl::Footer));
+  if (options.everyWord) return AroundEveryCharacter(text, options.insert);
+  return WithHeaderAndFooter(text, options.insert, options.header, options.footer);
+}
+
+std::size_t SendTextLength(const Text& line, const ComposeOptions& options) {
+  const std::size_t last = line.find_last_not_of(u" \u3000");
+  const std::size_t n = last == Text::npos ? 1 : last + 1;
+  const std::size_t insert = options.insert.size();
+  if (options.everyWord) return n + (n + 1) * insert;
+  return n + (options.header ? insert : 0) + (options.footer ? insert : 0);
 }
 
 }  // namespace sorelka

@@ -1,8 +1,8 @@
 // Composition of one line of the message into the text typed into the chat window:
 // trailing spaces trimmed, reversed in the reversed-text modes, decorated with the insert.
 #pragma once
-#include "platform/form_port.h"
 #include "platform/types.h"
+#include "send/send_request.h"
 
 namespace sorelka {
 
@@ -10,9 +10,11 @@ namespace sorelka {
 // so an empty line is never sent empty.
 Text TrimRightSpaces(const Text& text);
 
-// Trim, then reverse (Default or SAKASA selected and enabled), then decorate with the PlusWord
-// text (EveryWord, else Header and/or Footer; each only when ticked and enabled).
-// Options are read at the call. Linear in the length of the line.
-Text MakeSendText(const Text& line, FormPort& form);
+// Trim, then reverse (the reversed-text modes), then decorate with the insert (every
+// character, else before and/or after). Linear in the length of the line.
+Text MakeSendText(const Text& line, const ComposeOptions& options);
+
+// The length MakeSendText gives, without building the text.
+std::size_t SendTextLength(const Text& line, const ComposeOptions& options);
 
 }  // namespace sorelka

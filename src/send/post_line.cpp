@@ -4,8 +4,6 @@
 #include <optional>
 #include <vector>
 
-#include "send/option_state.h"
-#include "send/wait_value.h"
 
 namespace sorelka {
 namespace {
@@ -29,10 +27,9 @@ bool Deliver(Desktop& desktop, Hwnd window, std::uint32_t message, std::uintptr_
 
 // The window that receives the send button's click, or none when the line is left unsent.
 // SendNow counts whether or not it is enabled; in ASCII-art mode MSN Chat sends every line.
-std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, FormPort& form) {
-  const bool sendNow = Ticked(form, Ctl::SendNow);
-  if (target.Kind == KindChat && (sendNow || Ticked(form, Ctl::AA))) return target.ChatDialog;
-  if (target.Kind == KindMessenger && sendNow) return target.InputWindow;
+std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, const DeliveryOptions& options) {
+  if (target.Kind == KindChat && (options.sendNow || options.asciiArt)) return target.ChatDialog;
+  if (target.Kind == KindMessenger && options.sendNow) return target.InputWindow;
   return std::nullopt;
 }
 
@@ -74,13 +71,14 @@ std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line) {
   return codes;
 }
 
-bool PostLine(const Text& line, const ChatTarget& target, FormPort& form, Desktop& desktop) {
+bool PostLine(const Text& line, const ChatTarget& target, const DeliveryOptions& options,
+              Desktop& desktop) {
   for (std::uint32_t code : LineCodes(desktop, line))
     if (!Deliver(desktop, target.InputWindow, kWmImeChar, code)) return false;
 
-  const std::optional<Hwnd> commandWindow = SendCommandWindow(target, form);
+  const std::optional<Hwnd> commandWindow = SendCommandWindow(target, options);
   if (!commandWindow) return true;
-  if (const std::uint32_t pause = ParseWait(form.GetText(Ctl::Wait)); pause > 0) desktop.Sleep(pause);
+  if (options.waitMs > 0) desktop.Sleep(options.waitMs);
   // MAKEWPARAM(id, BN_CLICKED): the identifier in the low word, notification 0 in the high word.
   const auto id = static_cast<std::uint16_t>(desktop.ControlId(target.SendButton));
   return Deliver(desktop, *commandWindow, kWmCommand, id);

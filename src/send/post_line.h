@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/desktop.h"
-#include "platform/form_port.h"
 #include "discovery/chat_target.h"
+#include "platform/desktop.h"
+#include "send/send_request.h"
 
 namespace sorelka {
 
@@ -27,9 +27,10 @@ std::uint32_t Cp932Code(Desktop& desktop, char16_t unit);
 std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line);
 
 // Posts WM_IME_CHAR for every unit of `line` to target.InputWindow, then, when due, pauses for
-// the Wait value and posts the send button's WM_COMMAND. Returns true when all of it was
+// options.waitMs and posts the send button's WM_COMMAND. Returns true when all of it was
 // delivered; false when the target stopped taking messages (gone, hung, queue stuck full, or
 // a post failed), so the caller sends nothing more and keeps the user's text.
-bool PostLine(const Text& line, const ChatTarget& target, FormPort& form, Desktop& desktop);
+bool PostLine(const Text& line, const ChatTarget& target, const DeliveryOptions& options,
+              Desktop& desktop);
 
 }  // namespace sorelka

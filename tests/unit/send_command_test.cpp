@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/main_form.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
 #include "send/post_line.h"
+#include "send/send_command.h"
 
 namespace sorelka {
 namespace {
@@ -27,7 +27,8 @@ template <typename Form>
 struct BasicFixture {
   Form form;
   FakeDesktop desktop;
-  MainForm main{form, desktop};
+  SendCommand send{form, desktop};
+  ChatTarget target;
   Hwnd dialog = desktop.Add(0, "#32770");
   Hwnd chatInput = desktop.Add(dialog, "MSNChatEdit4");
   Hwnd chatButton = desktop.Add(dialog, "SubclassButton", "", 1001);
@@ -35,11 +36,11 @@ struct BasicFixture {
   Hwnd messengerButton = desktop.Add(messenger, "button", "", 2002);
 
   explicit BasicFixture(std::int16_t kind, Ctl mode = Ctl::Default) {
-    main.chatTarget.Found = kTrue;
-    main.chatTarget.Kind = kind;
-    main.chatTarget.InputWindow = kind == KindChat ? chatInput : messenger;
-    main.chatTarget.SendButton = kind == KindChat ? chatButton : messengerButton;
-    main.chatTarget.ChatDialog = dialog;
+    target.Found = kTrue;
+    target.Kind = kind;
+    target.InputWindow = kind == KindChat ? chatInput : messenger;
+    target.SendButton = kind == KindChat ? chatButton : messengerButton;
+    target.ChatDialog = dialog;
     form.SetValue(mode, 1);
   }
 
@@ -96,7 +97,7 @@ TEST(SendCommand, FloodLimiterAsksOnlyBeforeMoreThanFiveLinesToChat) {
     f.form.SetValue(Ctl::Limit, c.limit);
     f.form.SetText(Ctl::Message, Lines(c.lines));
     SCOPED_TRACE(::testing::Message() << "kind " << c.kind << ", " << c.lines << " lines, Limit " << c.limit);
-    f.main.SendClick();
+    f.send.Click(f.target);
     if (!c.asks) {
       EXPECT_TRUE(f.form.boxes.empty());
     } else {
@@ -114,7 +115,7 @@ TEST(SendCommand, AnsweringNoSendsNothingAndKeepsTheMessage) {
   Fixture f(KindChat, Ctl::AA);
   f.form.SetText(Ctl::Message, Lines(6));
   f.form.answers.push_back(kIdNo);
-  f.main.SendClick();
+  f.send.Click(f.target);
   EXPECT_TRUE(f.desktop.posted.empty());
   EXPECT_TRUE(f.desktop.sleeps.empty());
   EXPECT_EQ(f.form.GetText(Ctl::Message), Lines(6));
@@ -125,13 +126,13 @@ TEST(SendCommand, AnsweringYesLiftsTheLimiterForLaterSends) {
   Fixture f(KindChat, Ctl::AA);
   f.form.SetText(Ctl::Message, Lines(6));
   f.form.answers.push_back(kIdYes);
-  f.main.SendClick();
+  f.send.Click(f.target);
   EXPECT_EQ(f.form.Value(Ctl::Limit), 1);
   EXPECT_EQ(f.Transcript(), u"a|b|c|d|e|f|");
   EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
 
   f.form.SetText(Ctl::Message, Lines(7));
-  f.main.SendClick();
+  f.send.Click(f.target);
   EXPECT_EQ(f.form.boxes.size(), 1u);
   EXPECT_EQ(f.Count(kWmCommand), 13u);
 }
@@ -140,7 +141,7 @@ TEST(SendCommand, OneLineModeRefusesSeveralLines) {
   for (const char16_t* message : {u"ab\r\ncd", u"abc\r\n", u"\r\n"}) {
     Fixture f(KindChat, Ctl::Default);
     f.form.SetText(Ctl::Message, message);
-    f.main.SendClick();
+    f.send.Click(f.target);
     SCOPED_TRACE(::testing::PrintToString(Text(message)));
     ASSERT_EQ(f.form.boxes.size(), 1u);
     EXPECT_EQ(f.form.boxes[0].text, kNotOneLine);
@@ -155,7 +156,7 @@ TEST(SendCommand, OneLineModeSendsTheLineReversed) {
   for (std::int16_t kind : {KindChat, KindMessenger}) {
     Fixture f(kind, Ctl::Default);
     f.form.SetText(Ctl::Message, u"こんにちは ");
-    f.main.SendClick();
+    f.send.Click(f.target);
     EXPECT_EQ(f.Transcript(), u"はちにんこ|");
     EXPECT_EQ(f.desktop.posted.back().window, kind == KindChat ? f.dialog : f.messenger);
     EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
@@ -165,7 +166,7 @@ TEST(SendCommand, OneLineModeSendsTheLineReversed) {
 TEST(SendCommand, EmptyMessageSendsOneIdeographicSpaceInEveryMode) {
   for (Ctl mode : {Ctl::AA, Ctl::Default, Ctl::SAKASA}) {
     Fixture f(KindChat, mode);
-    f.main.SendClick();
+    f.send.Click(f.target);
     SCOPED_TRACE(Describe(mode).name);
     ASSERT_EQ(f.desktop.posted.size(), 2u);
     EXPECT_EQ(f.desktop.posted[0].wParam, 0xFFFF8140u);
@@ -180,7 +181,7 @@ TEST(SendCommand, AsciiArtSendsEveryLineToChatWithItsOwnPauseAndSend) {
   f.form.SetValue(Ctl::Header, 1);
   f.form.SetText(Ctl::PlusWord, u">");
   f.form.SetText(Ctl::Message, u" /\\_/\\\r\n\r\n( o.o )  ");
-  f.main.SendClick();
+  f.send.Click(f.target);
   EXPECT_EQ(f.Transcript(), u"> /\\_/\\|>\u3000|>( o.o )|");
   EXPECT_EQ(f.desktop.sleeps, (std::vector<std::uint32_t>{500, 500, 500}));
   EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
@@ -189,7 +190,7 @@ TEST(SendCommand, AsciiArtSendsEveryLineToChatWithItsOwnPauseAndSend) {
 TEST(SendCommand, MultiLineReversedReversesEachLineAndKeepsTheirOrder) {
   Fixture f(KindChat, Ctl::SAKASA);
   f.form.SetText(Ctl::Message, u"abc\r\nあいう\r\n  x");
-  f.main.SendClick();
+  f.send.Click(f.target);
   EXPECT_EQ(f.Transcript(), u"cba|ういあ|x  |");
 }
 
@@ -197,7 +198,7 @@ TEST(SendCommand, MessengerAsciiArtWithoutSendNowJoinsTheLinesUnsent) {
   Fixture f(KindMessenger, Ctl::AA);
   f.form.SetValue(Ctl::SendNow, 0);
   f.form.SetText(Ctl::Message, u"ab\r\ncd\r\nef");
-  f.main.SendClick();
+  f.send.Click(f.target);
   EXPECT_EQ(f.Transcript(), u"abcdef");
   EXPECT_EQ(f.Count(kWmCommand), 0u);
   EXPECT_TRUE(f.desktop.sleeps.empty());
@@ -215,7 +216,7 @@ TEST(SendCommand, LongLinesAreFetchedWhole) {
   for (const Text& line : cases) {
     Fixture f(KindChat, Ctl::AA);
     f.form.SetText(Ctl::Message, line);
-    f.main.SendClick();
+    f.send.Click(f.target);
     EXPECT_EQ(f.Count(kWmImeChar), line.size());
     EXPECT_EQ(f.Transcript(), line + u"|");
   }
@@ -234,7 +235,7 @@ TEST(SendCommand, StoppedSendKeepsTheMessageAndSendsNothingMore) {
     }
     return PostResult::Posted;
   };
-  f.main.SendClick();
+  f.send.Click(f.target);
   EXPECT_EQ(f.Transcript(), u"ab|");
   EXPECT_EQ(f.desktop.sleeps, std::vector<std::uint32_t>{500});  // no pause for the lines left
   EXPECT_EQ(f.form.GetText(Ctl::Message), message);
@@ -244,7 +245,7 @@ TEST(SendCommand, NoModeSelectedSendsNothingAndEmptiesTheMessage) {
   Fixture f(KindChat, Ctl::Default);
   f.form.SetValue(Ctl::Default, 0);
   f.form.SetText(Ctl::Message, u"abc");
-  f.main.SendClick();
+  f.send.Click(f.target);
   EXPECT_TRUE(f.desktop.posted.empty());
   EXPECT_EQ(f.form.GetText(Ctl::Message), u"");
 }
@@ -254,7 +255,7 @@ TEST(SendCommand, FortyThousandLinesAreAllSent) {
   f.form.SetValue(Ctl::Limit, 1);
   f.form.SetText(Ctl::Message, u"(the lines)");
   for (int i = 0; i < 40000; ++i) f.form.lines.push_back(i % 2 ? "" : "a");
-  f.main.SendClick();
+  f.send.Click(f.target);
   ASSERT_EQ(f.Count(kWmCommand), 40000u);
   ASSERT_EQ(f.Count(kWmImeChar), 40000u);
   EXPECT_EQ(f.desktop.posted[2].wParam, 0xFFFF8140u);  // the empty second line
@@ -266,7 +267,7 @@ TEST(SendCommand, FortyThousandLinesCountAsManyLines) {
   BasicFixture<ScriptedLinesForm> chat(KindChat, Ctl::Default);
   chat.form.lines.assign(40000, "a");
   chat.form.answers.push_back(kIdYes);
-  chat.main.SendClick();
+  chat.send.Click(chat.target);
   ASSERT_EQ(chat.form.boxes.size(), 2u);
   EXPECT_EQ(chat.form.boxes[0].text, kFloodQuestion);
   EXPECT_EQ(chat.form.boxes[1].text, kNotOneLine);
@@ -279,8 +280,8 @@ TEST(SendCommand, FortyThousandLinesCountAsManyLines) {
 namespace sorelka {
 namespace {
 
-// A line too large to compose stops the send without a crash, and the text stays.
-TEST(SendCommand, LineTooLargeToComposeStopsAndKeepsTheMessage) {
+// A message too large to take whole sends nothing, without a crash, and the text stays.
+TEST(SendCommand, MessageTooLargeToTakeSendsNothingAndKeepsTheMessage) {
   class Failing : public testing::FakeForm {
    public:
     Ansi MessageLineA(int index) override {
@@ -290,14 +291,15 @@ TEST(SendCommand, LineTooLargeToComposeStopsAndKeepsTheMessage) {
   };
   Failing form;
   testing::FakeDesktop desktop;
-  MainForm main{form, desktop};
-  main.chatTarget.Kind = KindMessenger;
-  main.chatTarget.InputWindow = desktop.Add(0, "IMWindowClass");
+  SendCommand send{form, desktop};
+  ChatTarget target;
+  target.Kind = KindMessenger;
+  target.InputWindow = desktop.Add(0, "IMWindowClass");
   form.SetValue(Ctl::AA, 1);
   form.SetValue(Ctl::SendNow, 0);
   form.SetText(Ctl::Message, u"ab\r\ncd\r\nef");
-  main.SendClick();
-  EXPECT_EQ(desktop.posted.size(), 2u);  // the first line only
+  send.Click(target);
+  EXPECT_TRUE(desktop.posted.empty());
   EXPECT_EQ(form.GetText(Ctl::Message), u"ab\r\ncd\r\nef");
 }
 

@@ -2,6 +2,7 @@
 
 #include "fakes/fake_form.h"
 #include "send/compose.h"
+#include "send/options_from_form.h"
 
 namespace sorelka {
 namespace {
@@ -60,7 +61,7 @@ Text Compose(const ComposeCase& c) {
   form.SetValue(Ctl::EveryWord, o.everyWord);
   form.SetEnabled(Ctl::EveryWord, o.everyWordEnabled);
   form.SetText(Ctl::PlusWord, o.insert);
-  return MakeSendText(c.line, form);
+  return MakeSendText(c.line, ComposeOptionsOf(form));
 }
 
 void ExpectComposed(const std::vector<ComposeCase>& cases) {
@@ -143,12 +144,12 @@ TEST(Compose, ReadsTheOptionsAtEveryCall) {
   form.SetValue(Ctl::AA, 1);
   form.SetValue(Ctl::Header, 1);
   form.SetText(Ctl::PlusWord, u"1");
-  EXPECT_EQ(MakeSendText(u"a", form), u"1a");
+  EXPECT_EQ(MakeSendText(u"a", ComposeOptionsOf(form)), u"1a");
   form.SetText(Ctl::PlusWord, u"2");
   form.SetValue(Ctl::Footer, 1);
-  EXPECT_EQ(MakeSendText(u"a", form), u"2a2");
+  EXPECT_EQ(MakeSendText(u"a", ComposeOptionsOf(form)), u"2a2");
   form.SetEnabled(Ctl::Header, false);
-  EXPECT_EQ(MakeSendText(u"a", form), u"a2");
+  EXPECT_EQ(MakeSendText(u"a", ComposeOptionsOf(form)), u"a2");
 }
 
 TEST(Compose, LongestLineAroundEveryCharacter) {
@@ -158,7 +159,7 @@ TEST(Compose, LongestLineAroundEveryCharacter) {
   form.SetText(Ctl::PlusWord, u"**");
   Text line(32767, u'a');
   line[0] = u'z';  // first becomes last after the reversal
-  const Text out = MakeSendText(line, form);
+  const Text out = MakeSendText(line, ComposeOptionsOf(form));
   ASSERT_EQ(out.size(), 32767u * 3 + 2);
   EXPECT_EQ(out.substr(out.size() - 3), u"z**");
   EXPECT_EQ(out.substr(0, 6), u"**a**a");

@@ -1,24 +1,23 @@
 #include <gtest/gtest.h>
 
-#include "app/main_form.h"
-#include "fakes/fake_desktop.h"
+#include "app/controls.h"
+#include "app/send_options.h"
 #include "fakes/fake_form.h"
 
 namespace sorelka {
 namespace {
 
-using testing::FakeDesktop;
 using testing::FakeForm;
 
 struct Fixture {
   FakeForm form;
-  FakeDesktop desktop;
-  MainForm main{form, desktop};
+  SendOptions options{form};
+  Fixture() { options.Load(); }
 };
 
 TEST(SendOptions, DisablingSwitchesFifteenControlsInOrderAndRunsNoInterlock) {
   Fixture f;
-  f.main.EnableSendOptions(false);
+  f.options.EnableSendOptions(false);
   const std::vector<Ctl> expected = {Ctl::AA,     Ctl::Default, Ctl::SAKASA,   Ctl::EveryWord, Ctl::SendNow,
                                      Ctl::Header, Ctl::Footer,  Ctl::Label2_1, Ctl::PlusWord,  Ctl::Limit,
                                      Ctl::Wait,   Ctl::Label4,  Ctl::Label7,   Ctl::Message,   Ctl::Send};
@@ -53,7 +52,7 @@ TEST(SendOptions, EnablingAppliesTheModeThenEveryWord) {
     Fixture f;
     f.form.SetValue(c.mode, 1);
     f.form.SetValue(Ctl::EveryWord, c.everyWord);
-    f.main.EnableSendOptions(true);
+    f.options.EnableSendOptions(true);
     SCOPED_TRACE(std::string(Describe(c.mode).name) + " EveryWord=" + std::to_string(c.everyWord));
     EXPECT_EQ(f.form.Enabled(Ctl::Header), c.header);
     EXPECT_EQ(f.form.Enabled(Ctl::Footer), c.footer);
@@ -70,41 +69,49 @@ TEST(SendOptions, EnablingAppliesTheModeThenEveryWord) {
 TEST(SendOptions, ChoosingAAEnablesHeaderAndFooterEvenWithEveryWordTicked) {
   Fixture f;
   f.form.SetValue(Ctl::EveryWord, 1);
-  f.main.EnableSendOptions(true);  // Default mode: Header/Footer off because of EveryWord
+  f.options.EnableSendOptions(true);  // Default mode: Header/Footer off because of EveryWord
   ASSERT_FALSE(f.form.Enabled(Ctl::Header));
   f.form.SetValue(Ctl::AA, 1);
-  f.main.Click(Ctl::AA);
+  f.options.ModeClicked(Ctl::AA);
   EXPECT_TRUE(f.form.Enabled(Ctl::Header));
   EXPECT_TRUE(f.form.Enabled(Ctl::Footer));
   EXPECT_FALSE(f.form.Enabled(Ctl::EveryWord));
   // ... and the tick kept counts again once a reversed mode is chosen.
   f.form.SetValue(Ctl::SAKASA, 1);
-  f.main.Click(Ctl::SAKASA);
+  f.options.ModeClicked(Ctl::SAKASA);
   EXPECT_FALSE(f.form.Enabled(Ctl::Header));
   EXPECT_TRUE(f.form.Enabled(Ctl::EveryWord));
   EXPECT_EQ(f.form.Value(Ctl::AA), 0);  // option buttons of a group are exclusive
 }
 
-TEST(SendOptions, ModeHandlersDoNothingUnlessTheirModeIsSelected) {
+TEST(SendOptions, ModeHandlersRunOnlyWhenTheirModeBecomesSelected) {
   Fixture f;
-  f.main.EnableSendOptions(false);
+  f.options.EnableSendOptions(false);
   f.form.enableLog.clear();
-  f.main.AAClick();
-  f.main.SAKASAClick();
+  f.options.ModeClicked(Ctl::AA);       // not selected
+  f.options.ModeClicked(Ctl::Default);  // selected already, at start
   EXPECT_TRUE(f.form.enableLog.empty());
-  f.main.DefaultClick();  // selected at start
-  EXPECT_FALSE(f.form.enableLog.empty());
+
+  // A second click on the selected AA must not re-enable what EveryWord disabled.
+  f.form.SetValue(Ctl::AA, 1);
+  f.options.ModeClicked(Ctl::AA);
+  f.form.SetValue(Ctl::EveryWord, 1);
+  f.options.EveryWordClick();
+  ASSERT_FALSE(f.form.Enabled(Ctl::Header));
+  f.options.ModeClicked(Ctl::AA);
+  EXPECT_FALSE(f.form.Enabled(Ctl::Header));
+  EXPECT_FALSE(f.form.Enabled(Ctl::Footer));
 }
 
 TEST(SendOptions, EveryWordTogglesHeaderAndFooter) {
   Fixture f;
-  f.main.EnableSendOptions(true);
+  f.options.EnableSendOptions(true);
   f.form.SetValue(Ctl::EveryWord, 1);
-  f.main.Click(Ctl::EveryWord);
+  f.options.EveryWordClick();
   EXPECT_FALSE(f.form.Enabled(Ctl::Header));
   EXPECT_FALSE(f.form.Enabled(Ctl::Footer));
   f.form.SetValue(Ctl::EveryWord, 0);
-  f.main.Click(Ctl::EveryWord);
+  f.options.EveryWordClick();
   EXPECT_TRUE(f.form.Enabled(Ctl::Header));
   EXPECT_TRUE(f.form.Enabled(Ctl::Footer));
 }

@@ -2,6 +2,7 @@
 
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
+#include "send/options_from_form.h"
 #include "send/post_line.h"
 
 namespace sorelka {
@@ -31,7 +32,7 @@ struct Fixture {
     t.ChatDialog = dialog;
     return t;
   }
-  bool Post(const Text& line, std::int16_t kind) { return PostLine(line, Target(kind), form, desktop); }
+  bool Post(const Text& line, std::int16_t kind) { return PostLine(line, Target(kind), DeliveryOptionsOf(form), desktop); }
 
   std::vector<std::uintptr_t> Typed() const {
     std::vector<std::uintptr_t> codes;
@@ -193,7 +194,7 @@ TEST(PostLine, NoSendButtonStillSendsWithIdentifierZero) {
   Fixture f;
   ChatTarget target = f.Target(KindMessenger);
   target.SendButton = 0;
-  ASSERT_TRUE(PostLine(u"x", target, f.form, f.desktop));
+  ASSERT_TRUE(PostLine(u"x", target, DeliveryOptionsOf(f.form), f.desktop));
   ASSERT_EQ(f.Commands().size(), 1u);
   EXPECT_EQ(f.Commands()[0].wParam, 0u);
 }

@@ -59,7 +59,7 @@ TEST(LookupChatWindow, FullChatControlFillsEveryField) {
   EXPECT_EQ(r.Title, u"ChatRoom#1");
   EXPECT_EQ(r.SendButton, t.button);
   EXPECT_EQ(r.ChatDialog, t.dialog);
-  EXPECT_EQ(window, t.edit);
+  EXPECT_EQ(r.InputWindow, t.edit);
   // Six searches, one GetWindow and one text read: no more.
   EXPECT_EQ(d.findCalls, 6);
   EXPECT_EQ(d.lastSiblingCalls, 1);
@@ -104,7 +104,7 @@ TEST(LookupChatWindow, MissingPartsOfTheTree) {
     ChatTarget r = LookupChatWindow(d, u"IEFrame", window);
     EXPECT_EQ(r.Found, c.found ? kTrue : kFalse);
     EXPECT_EQ(r.Kind, c.found ? KindChat : KindMessenger);
-    EXPECT_EQ(window, c.found ? t.edit : 0);
+    EXPECT_EQ(r.InputWindow, c.found ? t.edit : 0);
     EXPECT_EQ(r.InputWindow, c.found ? t.edit : 0);
     EXPECT_EQ(r.ChatDialog, c.dialogKept ? t.dialog : 0);
     EXPECT_EQ(r.SendButton, c.buttonFound ? t.button : 0);
@@ -149,21 +149,19 @@ TEST(LookupChatWindow, ClassNameIsComparedOnItsFirstSevenCharacters) {
     ChatTarget r = LookupChatWindow(d, c.className, window);
     if (c.walks) {
       EXPECT_EQ(r.Found, kTrue);
-      EXPECT_EQ(window, t.edit);
+      EXPECT_EQ(r.InputWindow, t.edit);
     } else {
-      // Refused before any search: the record is all zero and `window` is left as it was.
+      // Refused before any search: the record is all zero.
       EXPECT_EQ(r, ChatTarget{});
-      EXPECT_EQ(window, t.frame);
       EXPECT_EQ(d.findCalls, 0);
     }
   }
 }
 
-TEST(LookupChatWindow, RefusedClassLeavesAnyWindowValueUntouched) {
+TEST(LookupChatWindow, RefusedClassLooksAtNothing) {
   FakeDesktop d;
-  Hwnd window = 0x4242;  // not even a window: nothing is looked at
-  EXPECT_EQ(LookupChatWindow(d, u"Notepad", window).Found, kFalse);
-  EXPECT_EQ(window, 0x4242u);
+  EXPECT_EQ(LookupChatWindow(d, u"Notepad", 0x4242).Found, kFalse);  // not even a window
+  EXPECT_EQ(d.findCalls, 0);
 }
 
 TEST(LookupChatWindow, ChatNameIsCutAtNineteenBytesNeverInsideACharacter) {

@@ -30,18 +30,13 @@ class OrderedForm : public FakeForm {
     FakeForm::SetPanelIcon(panel, icon);
   }
   void SetEnabled(Ctl c, bool e) override {
-    if (c == Ctl::AA) {  // the first control EnableSendOptions switches
-      events.push_back(e ? "switch on" : "switch off");
-      targetAtSwitch.push_back(main->chatTarget);
-    }
+    if (c == Ctl::AA) events.push_back(e ? "switch on" : "switch off");  // the first one switched
     FakeForm::SetEnabled(c, e);
   }
   Hwnd WindowHandle() override { return own; }
 
-  const MainForm* main = nullptr;
   Hwnd own = 0;
   std::vector<std::string> events;
-  std::vector<ChatTarget> targetAtSwitch;
 };
 
 // A browser frame, and the chat control that may be added inside it later.
@@ -58,7 +53,6 @@ struct Poll {
   MainForm main{form, desktop};
 
   Poll() {
-    form.main = &main;
     form.own = desktop.AddText(0, "ThunderRT6FormDC", u"Sorelka 2.0 for XP");
     main.Load();
     Forget();
@@ -66,7 +60,6 @@ struct Poll {
   void Forget() {
     form.events.clear();
     form.enableLog.clear();
-    form.targetAtSwitch.clear();
   }
   void Front(Hwnd w) {
     desktop.SetForeground(w);
@@ -113,7 +106,7 @@ TEST(PollForeground, IdleTickCostsOneForegroundCallAndNothingElse) {
   Frame f = p.Browser(u"MSN チャット");
   p.AddChatControl(f);
   p.Front(f.frame);
-  const ChatTarget target = p.main.chatTarget;
+  const ChatTarget target = p.main.discovery().Target();
   p.Forget();
   Calls before = CallsOf(p.desktop);
   for (int i = 0; i < 3; ++i) p.main.Timer1Tick();
@@ -122,7 +115,7 @@ TEST(PollForeground, IdleTickCostsOneForegroundCallAndNothingElse) {
   EXPECT_EQ(CallsOf(p.desktop), expected);
   EXPECT_TRUE(p.form.events.empty());
   EXPECT_TRUE(p.form.enableLog.empty());
-  EXPECT_EQ(p.main.chatTarget, target);
+  EXPECT_EQ(p.main.discovery().Target(), target);
 }
 
 TEST(PollForeground, ChatControlBecomesTheWholeTarget) {
@@ -133,8 +126,8 @@ TEST(PollForeground, ChatControlBecomesTheWholeTarget) {
   p.Forget();
   p.Front(f.frame);
   const ChatTarget expected{kTrue, KindChat, u"", c.edit, u"雑談部屋", c.button, c.dialog};
-  EXPECT_EQ(p.main.chatTarget, expected);
-  EXPECT_EQ(p.main.lastForeground, f.frame);  // the frame, not the input box the walk reached
+  EXPECT_EQ(p.main.discovery().Target(), expected);
+  EXPECT_EQ(p.main.discovery().LastForeground(), f.frame);  // the frame, not the input box the walk reached
   EXPECT_EQ(p.form.panelText[1], u"M$Nチャット ");
   EXPECT_EQ(p.form.panelIcon[1], 1);
   EXPECT_EQ(p.form.panelText[2], u"雑談部屋" + kPhrase);
@@ -149,7 +142,7 @@ TEST(PollForeground, ChatThenAssistantThenSameChatExaminesTheChatOnce) {
   Frame f = p.Browser(u"MSN チャット");
   p.AddChatControl(f);
   p.Front(f.frame);
-  const ChatTarget target = p.main.chatTarget;
+  const ChatTarget target = p.main.discovery().Target();
   const auto panels = p.form.panelText;
   const int finds = p.desktop.findCalls;
   EXPECT_EQ(p.desktop.classNameCalls, 1);
@@ -157,11 +150,11 @@ TEST(PollForeground, ChatThenAssistantThenSameChatExaminesTheChatOnce) {
   p.Forget();
   p.Front(p.form.own);
   EXPECT_EQ(p.desktop.classNameCalls, 2);  // read, then passed over
-  EXPECT_EQ(p.main.lastForeground, f.frame);
+  EXPECT_EQ(p.main.discovery().LastForeground(), f.frame);
   p.Front(f.frame);
   EXPECT_EQ(p.desktop.classNameCalls, 2);  // the way back is an idle tick
   EXPECT_EQ(p.desktop.findCalls, finds);
-  EXPECT_EQ(p.main.chatTarget, target);
+  EXPECT_EQ(p.main.discovery().Target(), target);
   EXPECT_EQ(p.form.panelText, panels);
   EXPECT_TRUE(p.form.events.empty());
   EXPECT_TRUE(p.SendingEnabled());
@@ -172,21 +165,21 @@ TEST(PollForeground, FrameShownBeforeItsChatControlIsExaminedAgainOnlyAfterAnoth
   Frame f = p.Browser(u"MSN チャット - 読み込み中");
   Hwnd notepad = p.App("Notepad", u"無題 - メモ帳");
   p.Front(f.frame);
-  EXPECT_EQ(p.main.chatTarget.Kind, KindUnknown);
-  EXPECT_EQ(p.main.chatTarget.InputWindow, 0u);
+  EXPECT_EQ(p.main.discovery().Target().Kind, KindUnknown);
+  EXPECT_EQ(p.main.discovery().Target().InputWindow, 0u);
 
   ChatControl c = p.AddChatControl(f);
   p.main.Timer1Tick();
   p.Front(p.form.own);
   p.Front(f.frame);
-  EXPECT_EQ(p.main.chatTarget.Kind, KindUnknown) << "the assistant does not count as another window";
+  EXPECT_EQ(p.main.discovery().Target().Kind, KindUnknown) << "the assistant does not count as another window";
   EXPECT_TRUE(p.SendingDisabled());
 
   p.Front(notepad);
-  EXPECT_EQ(p.main.chatTarget.InputWindow, notepad);
+  EXPECT_EQ(p.main.discovery().Target().InputWindow, notepad);
   p.Front(f.frame);
-  EXPECT_EQ(p.main.chatTarget.Kind, KindChat);
-  EXPECT_EQ(p.main.chatTarget.InputWindow, c.edit);
+  EXPECT_EQ(p.main.discovery().Target().Kind, KindChat);
+  EXPECT_EQ(p.main.discovery().Target().InputWindow, c.edit);
   EXPECT_TRUE(p.SendingEnabled());
 }
 
@@ -194,16 +187,15 @@ TEST(PollForeground, OrdinaryWebPageIsAnUnknownTargetWithoutInputWindow) {
   Poll p;
   Frame f = p.Browser(u"ニュース速報：きょうの天気と交通情報 - Microsoft Internet Explorer");
   p.Front(f.frame);
-  EXPECT_EQ(p.main.chatTarget.Kind, KindUnknown);
-  EXPECT_EQ(p.main.chatTarget.ClassName, u"IEFrame");
-  EXPECT_EQ(p.main.chatTarget.InputWindow, 0u);
-  EXPECT_EQ(p.main.chatTarget.Title, u"ニュース速報：きょうの天気と交通情報 - Micr");
-  EXPECT_EQ(p.main.lastForeground, f.frame);
-  // Disabled once after the failed lookup and once more as an unknown application.
-  ASSERT_EQ(p.form.enableLog.size(), 30u);
+  EXPECT_EQ(p.main.discovery().Target().Kind, KindUnknown);
+  EXPECT_EQ(p.main.discovery().Target().ClassName, u"IEFrame");
+  EXPECT_EQ(p.main.discovery().Target().InputWindow, 0u);
+  EXPECT_EQ(p.main.discovery().Target().Title, u"ニュース速報：きょうの天気と交通情報 - Micr");
+  EXPECT_EQ(p.main.discovery().LastForeground(), f.frame);
+  ASSERT_EQ(p.form.enableLog.size(), 15u);
   for (const auto& [control, enabled] : p.form.enableLog) EXPECT_FALSE(enabled) << Describe(control).name;
-  const std::vector<std::string> order = {"switch off",  "switch off",  "panel1 text",
-                                          "panel1 icon", "panel2 text", "panel2 text"};
+  const std::vector<std::string> order = {"switch off", "panel1 text", "panel1 icon", "panel2 text",
+                                          "panel2 text"};
   EXPECT_EQ(p.form.events, order);
   EXPECT_EQ(p.form.panelText[1], u"不明なアプリケーション");
   EXPECT_EQ(p.form.panelIcon[1], 2);
@@ -213,12 +205,12 @@ TEST(PollForeground, OrdinaryWebPageIsAnUnknownTargetWithoutInputWindow) {
 TEST(PollForeground, UntitledWindowChangesOnlyLastForeground) {
   Poll p;
   p.Front(p.Messenger(u"Alice"));
-  const ChatTarget target = p.main.chatTarget;
+  const ChatTarget target = p.main.discovery().Target();
   p.Forget();
   Hwnd tray = p.App("Shell_TrayWnd", u"");
   p.Front(tray);
-  EXPECT_EQ(p.main.lastForeground, tray);
-  EXPECT_EQ(p.main.chatTarget, target);
+  EXPECT_EQ(p.main.discovery().LastForeground(), tray);
+  EXPECT_EQ(p.main.discovery().Target(), target);
   EXPECT_TRUE(p.form.events.empty());
   EXPECT_TRUE(p.form.enableLog.empty());
   EXPECT_TRUE(p.SendingEnabled());
@@ -227,11 +219,11 @@ TEST(PollForeground, UntitledWindowChangesOnlyLastForeground) {
 TEST(PollForeground, UntitledPageInABrowserDisablesSendingButKeepsTheTarget) {
   Poll p;
   p.Front(p.Messenger(u"Alice"));
-  const ChatTarget target = p.main.chatTarget;
+  const ChatTarget target = p.main.discovery().Target();
   Frame f = p.Browser(u"");
   p.Front(f.frame);
-  EXPECT_EQ(p.main.lastForeground, f.frame);
-  EXPECT_EQ(p.main.chatTarget, target);
+  EXPECT_EQ(p.main.discovery().LastForeground(), f.frame);
+  EXPECT_EQ(p.main.discovery().Target(), target);
   EXPECT_TRUE(p.SendingDisabled());
   EXPECT_EQ(p.form.panelText[1], u"メッセンジャー");
 }
@@ -240,15 +232,16 @@ TEST(PollForeground, NoWindowInFrontForgetsLastForegroundAndKeepsTheTarget) {
   Poll p;
   Hwnd notepad = p.App("Notepad", u"メモ");
   p.Front(notepad);
-  const ChatTarget target = p.main.chatTarget;
+  const ChatTarget target = p.main.discovery().Target();
   p.Forget();
+  p.desktop.strayBytes = ToCp932(u"?x?x文字列");
   p.Front(0);
-  EXPECT_EQ(p.main.lastForeground, 0u);
-  EXPECT_EQ(p.main.chatTarget, target);
+  EXPECT_EQ(p.main.discovery().LastForeground(), 0u);
+  EXPECT_EQ(p.main.discovery().Target(), target);
   EXPECT_TRUE(p.form.events.empty());
   // The same window coming back is new again.
   p.Front(notepad);
-  EXPECT_EQ(p.main.lastForeground, notepad);
+  EXPECT_EQ(p.main.discovery().LastForeground(), notepad);
   EXPECT_FALSE(p.form.events.empty());
 }
 
@@ -276,7 +269,7 @@ TEST(PollForeground, MessengerWindowIsChosenWithItsFirstButtonChild) {
     p.Front(w);
     const ChatTarget expected{kTrue, KindMessenger, u"IMWindowClass", w, u"Alice - 会話",
                               c.button < 0 ? 0 : kids[c.button], chat.dialog};
-    EXPECT_EQ(p.main.chatTarget, expected);
+    EXPECT_EQ(p.main.discovery().Target(), expected);
     EXPECT_EQ(p.form.panelText[1], u"メッセンジャー");
     EXPECT_EQ(p.form.panelIcon[1], 0);
     EXPECT_EQ(p.form.panelText[2], u"Alice - 会話" + kPhrase);
@@ -290,8 +283,8 @@ TEST(PollForeground, ButtonOfAChildWindowIsNotMessengersButton) {
   Hwnd pane = p.desktop.Add(w, "DirectUIHWND");
   p.desktop.Add(pane, "button");
   p.Front(w);
-  EXPECT_EQ(p.main.chatTarget.Kind, KindMessenger);
-  EXPECT_EQ(p.main.chatTarget.SendButton, 0u);
+  EXPECT_EQ(p.main.discovery().Target().Kind, KindMessenger);
+  EXPECT_EQ(p.main.discovery().Target().SendButton, 0u);
 }
 
 TEST(PollForeground, MessengerWritesTheStatusBeforeEnabling) {
@@ -302,17 +295,14 @@ TEST(PollForeground, MessengerWritesTheStatusBeforeEnabling) {
   EXPECT_EQ(p.form.events, order);
 }
 
-TEST(PollForeground, OtherWindowDisablesBeforeTheTargetChanges) {
+TEST(PollForeground, OtherWindowDisablesBeforeTheStatusNamesIt) {
   Poll p;
   p.Front(p.Messenger(u"Alice"));
-  const ChatTarget messenger = p.main.chatTarget;
   p.Forget();
   p.Front(p.App("Notepad", u"メモ帳"));
   const std::vector<std::string> order = {"switch off", "panel1 text", "panel1 icon", "panel2 text",
                                           "panel2 text"};
   EXPECT_EQ(p.form.events, order);
-  ASSERT_EQ(p.form.targetAtSwitch.size(), 1u);
-  EXPECT_EQ(p.form.targetAtSwitch[0], messenger);
 }
 
 TEST(PollForeground, OtherWindowKeepsFoundSendButtonAndChatDialog) {
@@ -323,7 +313,7 @@ TEST(PollForeground, OtherWindowKeepsFoundSendButtonAndChatDialog) {
   Hwnd notepad = p.App("Notepad", u"メモ帳");
   p.Front(notepad);
   const ChatTarget expected{kTrue, KindUnknown, u"Notepad", notepad, u"メモ帳", c.button, c.dialog};
-  EXPECT_EQ(p.main.chatTarget, expected);
+  EXPECT_EQ(p.main.discovery().Target(), expected);
   EXPECT_TRUE(p.SendingDisabled());
 }
 
@@ -347,19 +337,19 @@ TEST(PollForeground, ConfirmationTitlesArePassedOver) {
     Poll p;
     Hwnd alice = p.Messenger(u"Alice");
     p.Front(alice);
-    const ChatTarget target = p.main.chatTarget;
+    const ChatTarget target = p.main.discovery().Target();
     p.Forget();
     Hwnd w = p.App(c.className, c.title);
     p.Front(w);
     if (c.passedOver) {
-      EXPECT_EQ(p.main.lastForeground, alice);
-      EXPECT_EQ(p.main.chatTarget, target);
+      EXPECT_EQ(p.main.discovery().LastForeground(), alice);
+      EXPECT_EQ(p.main.discovery().Target(), target);
       EXPECT_TRUE(p.form.events.empty());
       EXPECT_TRUE(p.SendingEnabled());
     } else {
-      EXPECT_EQ(p.main.lastForeground, w);
-      EXPECT_EQ(p.main.chatTarget.Kind, KindUnknown);
-      EXPECT_EQ(p.main.chatTarget.Title, c.title);
+      EXPECT_EQ(p.main.discovery().LastForeground(), w);
+      EXPECT_EQ(p.main.discovery().Target().Kind, KindUnknown);
+      EXPECT_EQ(p.main.discovery().Target().Title, c.title);
       EXPECT_TRUE(p.SendingDisabled());
     }
   }
@@ -392,9 +382,9 @@ TEST(PollForeground, ClassNamesAreComparedByPrefix) {
     ChatControl chat;
     if (c.chatInside) chat = p.AddChatControl(f);
     p.Front(f.frame);
-    EXPECT_EQ(p.main.chatTarget.Kind, c.kind);
+    EXPECT_EQ(p.main.discovery().Target().Kind, c.kind);
     const Hwnd input = c.input == Self ? f.frame : c.input == Edit ? chat.edit : 0;
-    EXPECT_EQ(p.main.chatTarget.InputWindow, input);
+    EXPECT_EQ(p.main.discovery().Target().InputWindow, input);
     EXPECT_EQ(p.SendingEnabled(), c.kind != KindUnknown);
   }
 }
@@ -407,8 +397,8 @@ TEST(PollForeground, AssistantsOwnSmallWindowsAreUnknownApplications) {
     p.Front(alice);
     ASSERT_TRUE(p.SendingEnabled());
     p.Front(p.App("ThunderRT6FormDC", title));
-    EXPECT_EQ(p.main.chatTarget.Kind, KindUnknown);
-    EXPECT_EQ(p.main.chatTarget.Title, title);
+    EXPECT_EQ(p.main.discovery().Target().Kind, KindUnknown);
+    EXPECT_EQ(p.main.discovery().Target().Title, title);
     EXPECT_EQ(p.form.panelText[1], u"不明なアプリケーション");
     EXPECT_TRUE(p.SendingDisabled());
     p.Front(alice);
@@ -437,7 +427,7 @@ TEST(PollForeground, TitlesAreCutToTwentyFiveCharacters) {
       SCOPED_TRACE(std::string(cls) + ": " + c.name);
       Poll p;
       p.Front(p.App(cls, c.title));
-      EXPECT_EQ(p.main.chatTarget.Title, c.expected);
+      EXPECT_EQ(p.main.discovery().Target().Title, c.expected);
       EXPECT_EQ(p.form.panelText[2], c.expected + kPhrase);
     }
   }
@@ -457,7 +447,7 @@ TEST(PollForeground, LongClassNameIsReadWithoutHalfACharacter) {
   for (const Case& c : cases) {
     Poll p;
     p.Front(p.App(ToCp932(c.className), u"タイトル"));
-    EXPECT_EQ(p.main.chatTarget.ClassName, c.expected);
+    EXPECT_EQ(p.main.discovery().Target().ClassName, c.expected);
   }
 }
 

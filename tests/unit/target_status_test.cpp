@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "discovery/status_display.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
 
@@ -17,13 +17,11 @@ const Text kPhrase = u"　を選択しました。";
 
 struct Status {
   FakeForm form;
-  FakeDesktop desktop;
-  MainForm main{form, desktop};
   void Show(std::int16_t kind, const Text& title) {
     ChatTarget t;
     t.Kind = kind;
     t.Title = title;
-    main.ShowTargetStatus(t);
+    ShowTargetStatus(form, t);
   }
 };
 

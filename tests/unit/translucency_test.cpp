@@ -87,7 +87,8 @@ struct Windows : Panel {
   }
   void Click(Hwnd selected, int value) {
     form.SetValue(Ctl::Slider, value);
-    main.lastForeground = selected;
+    desktop.SetForeground(selected);  // the poll takes it as the selected window
+    main.Timer1Tick();
     main.Click(Ctl::Slider);
   }
   Desktop::Layering LayeringOf(Hwnd w) { return desktop.Window(w).layering; }

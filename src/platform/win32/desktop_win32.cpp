@@ -13,8 +13,8 @@ namespace {
 // The ANSI calls write at most bufferBytes-1 bytes and a NUL, and say how many they wrote.
 // Only that count is taken: Wine's GetWindowTextA(NULL) fails but leaves stray bytes behind.
 template <typename Read>
-Ansi ReadAnsi(int bufferBytes, Read read) {
-  if (bufferBytes <= 0) return Ansi();
+Ansi ReadAnsi(Hwnd window, int bufferBytes, Read read) {
+  if (window == 0 || bufferBytes <= 0) return Ansi();  // "no window" has no name
   std::vector<char> buf(static_cast<std::size_t>(bufferBytes) + 1, '\0');
   const int n = read(buf.data(), bufferBytes);
   if (n <= 0) return Ansi();
@@ -24,11 +24,11 @@ Ansi ReadAnsi(int bufferBytes, Read read) {
 }  // namespace
 
 Ansi Win32Desktop::ClassNameA(Hwnd w, int bufferBytes) {
-  return ReadAnsi(bufferBytes, [&](char* b, int n) { return GetClassNameA(ToHwnd(w), b, n); });
+  return ReadAnsi(w, bufferBytes, [&](char* b, int n) { return GetClassNameA(ToHwnd(w), b, n); });
 }
 
 Ansi Win32Desktop::WindowTextA(Hwnd w, int bufferBytes) {
-  return ReadAnsi(bufferBytes, [&](char* b, int n) { return GetWindowTextA(ToHwnd(w), b, n); });
+  return ReadAnsi(w, bufferBytes, [&](char* b, int n) { return GetWindowTextA(ToHwnd(w), b, n); });
 }
 
 Hwnd Win32Desktop::FindChildA(Hwnd parent, const char* className, const char* title) {

@@ -298,7 +298,10 @@ void MainWindow::OnCommand(WPARAM wp, LPARAM lp) {
       SendMessageW(H(c), BM_SETCHECK, Value(c) ? BST_UNCHECKED : BST_CHECKED, 0);
     form_.Click(c);
   }
-  if (form_.ExitRequested()) ExitProcess(0);  // "終了": every window of the program goes at once
+  if (form_.ExitRequested()) {  // "終了": the unload handler, then every window of the program goes at once
+    form_.Unload();
+    ExitProcess(0);
+  }
 }
 
 LRESULT MainWindow::OnCtlColor(HDC dc, HWND control, UINT msg) {

@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "app/controls.h"
 #include "app/main_form.h"
 #include "desktop_win32.h"
 #include "frame_container.h"

@@ -1,8 +1,12 @@
-// The translucency readout: the slider position as the percentage the window shows.
+// The translucency readout (the second timer): the slider position as the percentage the
+// window shows, and the one-shot switch to always-on-top shortly after start.
 #pragma once
 #include <cmath>
+#include <cstdint>
 #include <string>
+#include <utility>
 
+#include "platform/form_port.h"
 #include "platform/types.h"
 
 namespace sorelka {
@@ -24,5 +28,24 @@ inline Text BasicStr(int n) {
   for (char c : digits) out.push_back(static_cast<char16_t>(c));
   return out;
 }
+
+class Readout {
+ public:
+  explicit Readout(FormPort& form) : form_(form) {}
+
+  void Reset() { onTopApplied_ = false; }
+  // True once, at the first tick after start: the window is due to go on top.
+  bool TakeOnTopDue() { return !std::exchange(onTopApplied_, true); }
+  // Writes the percentage as the slider's tip text and under the slider.
+  void Show() {
+    const Text percent = BasicStr(SliderPercent(form_.Value(Ctl::Slider), kSliderMax, kSliderMin)) + u" %";
+    form_.SetText(Ctl::Slider, percent);
+    form_.SetText(Ctl::Label2_0, u"Alpha " + percent);
+  }
+
+ private:
+  FormPort& form_;
+  bool onTopApplied_ = false;
+};
 
 }  // namespace sorelka

@@ -1,0 +1,65 @@
+#include "discovery/target_discovery.h"
+
+#include "discovery/window_text.h"
+#include "platform/shared_names.h"
+
+namespace sorelka {
+
+namespace {
+// Buffers of 200 bytes: at most 199 bytes of text each.
+constexpr std::size_t kClassNameMaxBytes = 199;
+constexpr std::size_t kTitleMaxBytes = 199;
+constexpr std::size_t kTargetTitleChars = 25;
+
+constexpr TextView kMessengerPrefix = u"IMWindowClass";
+}  // namespace
+
+TargetChange TargetDiscovery::Tick(Hwnd ownWindow) {
+  const Hwnd window = desktop_.ForegroundWindow();
+  // An idle tick ends here: a window is examined once each time it comes to the front.
+  if (window == lastForeground_) return TargetChange::None;
+  // No window in front: nothing to read (Wine hands back stale bytes for the title of
+  // window 0), and the target stays as it was.
+  if (window == 0) {
+    lastForeground_ = 0;
+    return TargetChange::None;
+  }
+
+  const Text className = ReadClassName(desktop_, window, kClassNameMaxBytes);
+  const Text title = ReadWindowText(desktop_, window, kTitleMaxBytes);
+  // Neither updates lastForeground_, so returning to the same chat window examines nothing.
+  if (StartsWith(title, kConfirmTitle)) return TargetChange::None;
+  if (window == ownWindow) return TargetChange::None;
+  lastForeground_ = window;
+
+  if (StartsWith(className, kMessengerPrefix)) {
+    target_.SendButton = desktop_.FindChildA(window, "button", nullptr);
+    target_.Kind = KindMessenger;
+    target_.ClassName = className;
+    target_.Title = title.substr(0, kTargetTitleChars);
+    target_.InputWindow = window;
+    return TargetChange::ChatChosen;
+  }
+
+  Hwnd input = window;
+  bool disabled = false;
+  if (StartsWith(className, kFramePrefix)) {
+    ChatTarget found = LookupChatWindow(desktop_, className, window);
+    if (found.Found != kFalse) {
+      target_ = found;
+      return TargetChange::ChatChosen;
+    }
+    input = found.InputWindow;  // 0: nothing can be typed into a page without the chat
+    disabled = true;
+  }
+
+  // An untitled window (or nothing in front) leaves the target as it was.
+  if (title.empty()) return disabled ? TargetChange::SendingDisabled : TargetChange::None;
+  target_.Kind = KindUnknown;
+  target_.ClassName = className;
+  target_.Title = title.substr(0, kTargetTitleChars);
+  target_.InputWindow = input;
+  return TargetChange::UnknownChosen;
+}
+
+}  // namespace sorelka

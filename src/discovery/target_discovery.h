@@ -1,0 +1,38 @@
+// Follows the foreground window and chooses the target the assistant types into. Owns the
+// chosen target and the last foreground window taken into account (the "selected window" of
+// the translucency panel).
+#pragma once
+#include "discovery/chat_target.h"
+#include "platform/desktop.h"
+
+namespace sorelka {
+
+// What one tick changed, for the main form to pass on to the status bar and the send options.
+enum class TargetChange {
+  None,             // nothing new in front, or a window that is passed over
+  ChatChosen,       // a chat room or a Messenger conversation is the target: sending enabled
+  UnknownChosen,    // another titled window is the target: sending disabled
+  SendingDisabled,  // an untitled frame without the chat control: disabled, target kept
+};
+
+class TargetDiscovery {
+ public:
+  explicit TargetDiscovery(Desktop& desktop) : desktop_(desktop) {}
+
+  // Clears the target (start-up); the last foreground window stays as it is.
+  void Reset() { ResetChatTarget(target_); }
+  // One poll of the foreground window. `ownWindow` (the main window) is never a target.
+  TargetChange Tick(Hwnd ownWindow);
+  // Examine the window in front afresh at the next tick, even if it was seen last.
+  void Forget() { lastForeground_ = 0; }
+
+  const ChatTarget& Target() const { return target_; }
+  Hwnd LastForeground() const { return lastForeground_; }
+
+ private:
+  Desktop& desktop_;
+  ChatTarget target_;
+  Hwnd lastForeground_ = 0;
+};
+
+}  // namespace sorelka
