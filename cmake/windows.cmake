@@ -53,5 +53,6 @@ windows_program(e2e_driver SOURCES ${DRIVER_SOURCES} LIBS comctl32 gdi32 user32 
 # Figures taken under Wine against the stand-in chat windows (bench/wine/run.sh).
 windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/platform/win32/desktop_win32.cpp
                 src/platform/win32/modal_loops.cpp
+                src/platform/win32/window_alpha.cpp src/platform/win32/dynamic_api.cpp
                 tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32 winmm)
 windows_program(bare_window WIN32 SOURCES bench/wine/bare_window.cpp LIBS user32 kernel32)

@@ -50,6 +50,10 @@ class CountingDesktop final : public Desktop {
   bool IsOwnProcess(Hwnd) override { return false; }
   void WaitForMessages(std::uint32_t) override {}
   void SetTopMost(Hwnd, bool) override {}
+  Layering ReadLayering(Hwnd) override { return {}; }
+  bool SetWindowAlpha(Hwnd, std::uint8_t) override { return false; }
+  void ResetWindowAlpha(Hwnd, const Layering&) override {}
+  std::uint32_t WindowProcess(Hwnd) override { return 0; }
   void Sleep(std::uint32_t) override {}
   std::uint32_t Milliseconds() override { return 0; }
   bool PumpMessages() override { return true; }

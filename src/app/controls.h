@@ -23,8 +23,8 @@ namespace sorelka {
   X(Button,          L"BUTTON",                   BS_PUSHBUTTON | WS_TABSTOP,             0,                   true,  false, true)  \
   X(ButtonGraphical, L"BUTTON",                   BS_PUSHBUTTON | WS_TABSTOP,             0,                   true,  false, true)  \
   X(Frame,           FrameContainer::kClassName,  WS_CLIPCHILDREN,                        WS_EX_CONTROLPARENT, false, false, false) /* a container; may have no caption */ \
-  X(Label,           L"STATIC",                   SS_LEFT | SS_NOPREFIX,                  0,                   false, false, false) \
-  X(LabelCentered,   L"STATIC",                   SS_CENTER | SS_NOPREFIX,                0,                   false, false, false) \
+  X(Label,           L"STATIC",                   SS_LEFT | SS_NOPREFIX | SS_NOTIFY,      0,                   false, false, false) \
+  X(LabelCentered,   L"STATIC",                   SS_CENTER | SS_NOPREFIX | SS_NOTIFY,    0,                   false, false, false) \
   X(TextCentered,    L"EDIT",                     ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,   true,  true,  false) /* single-line, centred */ \
   X(TextMulti,       L"EDIT",                     ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, \
                                                                                           WS_EX_CLIENTEDGE,    true,  true,  false) /* Ctrl+Enter breaks its line */ \

@@ -12,13 +12,14 @@ void MainForm::Load() {
   sendOptions_.EnableSendOptions(false);
   form_.SetMenuChecked(Menu::Skeleton, false);
   PlaceFrames(form_);
+  translucency_.Clear();
   discovery_.Reset();
 }
 
 void MainForm::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  // Restoring the windows made translucent comes with the translucency panel.
+  translucency_.ResetAll();
 }
 
 void MainForm::SetValueFromCode(Ctl c, int value) {
@@ -35,6 +36,8 @@ void MainForm::Click(Ctl c) {
     case Ctl::EveryWord: sendOptions_.EveryWordClick(); break;
     case Ctl::ActivatCheck: ApplyAlwaysOnTop(form_, desktop_); break;
     case Ctl::Send: send_.Click(discovery_.Target()); break;
+    case Ctl::SkelReset: translucency_.ResetAll(); break;
+    case Ctl::Slider: translucency_.SliderClick(discovery_.LastForeground()); break;
     default: break;  // every other control has no handler
   }
 }
@@ -42,12 +45,17 @@ void MainForm::Click(Ctl c) {
 void MainForm::MenuClick(Menu m) {
   switch (m) {
     case Menu::End: EndClick(); break;
-    default: break;  // the translucency panel, tip and version windows come later
+    case Menu::Skeleton:
+      if (!send_.Sending()) slide_.SkeletonClick();  // a send under way keeps the layout still
+      break;
+    default: break;  // the tip and version windows come later
   }
 }
 
-void MainForm::MouseDown(Ctl, int) {}
-void MainForm::SendMouseMove() {}
+void MainForm::MouseDown(Ctl, int button) { popups_.MouseDown(button); }
+void MainForm::SendMouseMove() {
+  if (!send_.Sending()) popups_.SendMouseMove();  // during a send the button cancels it
+}
 
 void MainForm::Timer1Tick() {
   if (send_.Sending()) return;  // the send keeps the target it started with

@@ -1,12 +1,15 @@
 // The main window's router: every event of its controls, menus and timers goes to the
 // subsystem that owns it. The Win32 shell forwards events here and implements the ports.
 #pragma once
+#include "app/popup_menus.h"
 #include "app/send_options.h"
 #include "discovery/readout.h"
 #include "discovery/target_discovery.h"
 #include "platform/desktop.h"
 #include "platform/form_port.h"
 #include "send/send_command.h"
+#include "translucency/panel_slide.h"
+#include "translucency/translucency.h"
 
 namespace sorelka {
 
@@ -43,6 +46,7 @@ class MainForm {
   const TargetDiscovery& discovery() const { return discovery_; }
   // Examine the window in front afresh at the next poll (measurements of the classification).
   void ForgetForeground() { discovery_.Forget(); }
+  Translucency& translucency() { return translucency_; }
 
  private:
   FormPort& form_;
@@ -53,6 +57,9 @@ class MainForm {
   SendCommand send_;
   bool exitRequested_ = false;
   bool unloaded_ = false;
+  Translucency translucency_{form_, desktop_};
+  PanelSlide slide_{form_, desktop_};
+  PopupMenus popups_{form_};
 };
 
 }  // namespace sorelka

@@ -39,6 +39,25 @@ class Desktop {
   // SetWindowPos(window, release ? HWND_NOTOPMOST : HWND_TOPMOST, 0,0,0,0, 0x43)
   virtual void SetTopMost(Hwnd window, bool release) = 0;
 
+  // --- the window-alpha layer (top-level windows of any program) ---
+  // What a window's layering was before the program touched it: the WS_EX_LAYERED bit and,
+  // for a window layered by its own program, its own attributes. `known` is false where they
+  // cannot be read (no GetLayeredWindowAttributes, or a window drawn with UpdateLayeredWindow).
+  struct Layering {
+    bool known = false;
+    bool layered = false;
+    std::uint32_t colorKey = 0;
+    std::uint8_t alpha = 255;
+    std::uint32_t flags = 0;  // LWA_COLORKEY 1, LWA_ALPHA 2
+  };
+  virtual Layering ReadLayering(Hwnd window) = 0;
+  // Layered with this alpha (255 opaque); false when the system could not do it.
+  virtual bool SetWindowAlpha(Hwnd window, std::uint8_t alpha) = 0;
+  // Puts the layering back as `before` describes it.
+  virtual void ResetWindowAlpha(Hwnd window, const Layering& before) = 0;
+  // GetWindowThreadProcessId's process; 0 for a window that is gone.
+  virtual std::uint32_t WindowProcess(Hwnd window) = 0;
+
   // --- time ---
   virtual void Sleep(std::uint32_t ms) = 0;          // handles no window events
   virtual std::uint32_t Milliseconds() = 0;          // timeGetTime

@@ -137,6 +137,9 @@ class Environment:
         # windows close at once.
         self.run(["wine", "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
                   "/d", "N", "/f"], timeout=60)
+        # A fault ends a program at once, without Wine's crash dialog waiting for a click.
+        self.run(["wine", "reg", "add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog",
+                  "/t", "REG_DWORD", "/d", "0", "/f"], timeout=60)
         # The Japanese Windows fonts the program asks for are not here; without these
         # replacements Wine falls back to a wider monospaced face and captions get clipped.
         for face, replacement in FONT_REPLACEMENTS:

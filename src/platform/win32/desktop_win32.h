@@ -30,6 +30,11 @@ class Win32Desktop final : public Desktop {
   bool IsOwnProcess(Hwnd window) override;
   void WaitForMessages(std::uint32_t ms) override;
   void SetTopMost(Hwnd window, bool release) override;
+  // the window-alpha layer (window_alpha.cpp)
+  Layering ReadLayering(Hwnd window) override;
+  bool SetWindowAlpha(Hwnd window, std::uint8_t alpha) override;
+  void ResetWindowAlpha(Hwnd window, const Layering& before) override;
+  std::uint32_t WindowProcess(Hwnd window) override;
   void Sleep(std::uint32_t ms) override;
   std::uint32_t Milliseconds() override;
   bool PumpMessages() override;

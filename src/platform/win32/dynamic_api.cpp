@@ -17,12 +17,14 @@ void DisableTheme(HWND control) {
   if (fn) fn(control, L"", L"");
 }
 
-bool SetLayeredAlpha(HWND window, BYTE alpha) {
-  using Fn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-  static Fn fn = Load<Fn>(L"user32.dll", "SetLayeredWindowAttributes");
-  if (!fn) return false;
-  SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
-  return fn(window, 0, alpha, LWA_ALPHA) != 0;
+SetLayeredFn SetLayeredWindowAttributesFn() {
+  static SetLayeredFn fn = Load<SetLayeredFn>(L"user32.dll", "SetLayeredWindowAttributes");
+  return fn;
+}
+
+GetLayeredFn GetLayeredWindowAttributesFn() {
+  static GetLayeredFn fn = Load<GetLayeredFn>(L"user32.dll", "GetLayeredWindowAttributes");
+  return fn;
 }
 
 }  // namespace sorelka::win32

@@ -7,7 +7,10 @@ namespace sorelka::win32 {
 // SetWindowTheme(hwnd, L"", L""): draw a control unthemed (so its text colour shows).
 void DisableTheme(HWND control);
 
-// Layered-window alpha (Windows 2000 has Set but not Get).
-bool SetLayeredAlpha(HWND window, BYTE alpha);
+// The layered-window attributes: Windows 2000 has Set but not Get; null where missing.
+using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+using GetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF*, BYTE*, DWORD*);
+SetLayeredFn SetLayeredWindowAttributesFn();
+GetLayeredFn GetLayeredWindowAttributesFn();
 
 }  // namespace sorelka::win32

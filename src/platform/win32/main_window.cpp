@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "dynamic_api.h"
 #include "push_check.h"
@@ -70,6 +71,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE: SendMessageW(w_.H(Ctl::Status), WM_SIZE, 0, 0); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_ACTIVATE: return OnActivate(wp, lp);
+    case WM_HSCROLL: OnSliderScroll(LOWORD(wp), reinterpret_cast<HWND>(lp)); return 0;
     case WM_RBUTTONDOWN: form_.MouseDown(Ctl::Count, 2); return 0;
     case WM_LBUTTONDOWN: form_.MouseDown(Ctl::Count, 1); return 0;
     case WM_MBUTTONDOWN: form_.MouseDown(Ctl::Count, 4); return 0;
@@ -94,6 +96,11 @@ LRESULT MainWindow::OnCreate() {
     if (!CreateControl(desc)) return -1;
   for (Ctl front : kFramesInFront)
     SetWindowPos(w_.H(front), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  port_.Tip().Create(w_.H(Ctl::Slider));
+  // Send's mouse moves pop up its hint: hook its procedure, keeping its own underneath.
+  SetPropW(w_.H(Ctl::Send), kSendHookProp, this);
+  sendProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(w_.H(Ctl::Send), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SendButtonProc)));
   form_.Load();
   return 0;
 }
@@ -284,9 +291,41 @@ void MainWindow::UnloadOnce() {
   if (loops_.TakeUnload()) form_.Unload();
 }
 
+// The slider applies its value once the mouse lets go of it: one click or one drag, one
+// application. Moves made with the keyboard apply nothing.
+void MainWindow::OnSliderScroll(int code, HWND from) {
+  if (from != w_.H(Ctl::Slider)) return;
+  if (code == TB_ENDTRACK) {
+    port_.Tip().Hide();
+    if (std::exchange(sliderByMouse_, false)) form_.Click(Ctl::Slider);
+    return;
+  }
+  if (code == TB_THUMBTRACK || code == TB_THUMBPOSITION || GetKeyState(VK_LBUTTON) < 0) sliderByMouse_ = true;
+  if (code == TB_THUMBTRACK) port_.Tip().Show(W(port_.GetText(Ctl::Slider)));
+}
+
+// Send's mouse moves go to the behaviour, which pops up the hint; the rest to the button.
+LRESULT CALLBACK MainWindow::SendButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+  auto* self = static_cast<MainWindow*>(GetPropW(button, kSendHookProp));
+  if (!self) return DefWindowProcW(button, msg, wp, lp);
+  const WNDPROC own = self->sendProc_;
+  if (msg == WM_MOUSEMOVE && lp != self->sendLastMove_) {
+    self->sendLastMove_ = lp;
+    self->form_.SendMouseMove();
+    return 0;
+  }
+  if (msg == WM_MOUSELEAVE || msg == WM_CAPTURECHANGED) self->sendLastMove_ = -1;
+  if (msg == WM_NCDESTROY) {
+    RemovePropW(button, kSendHookProp);
+    SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+  }
+  return CallWindowProcW(own, button, msg, wp, lp);
+}
+
 void MainWindow::OnDestroy() {
   KillTimer(hwnd(), kTimer1);
   KillTimer(hwnd(), kTimer2);
+  port_.Tip().Destroy();
   UnloadOnce();
   PostQuitMessage(0);
 }

@@ -37,6 +37,8 @@ class MainWindow final : public BaseWindow<MainWindow> {
   void Show(int showCommand);
   // Keyboard handling of a dialog, with Tab driven by the tab indexes. True when handled.
   bool PreTranslate(MSG& msg);
+  // The last-chance fault handler's way back: every changed window gets its layering back.
+  void ResetTranslucency() { form_.translucency().ResetAll(); }
 
  private:
   friend class BaseWindow<MainWindow>;
@@ -57,6 +59,8 @@ class MainWindow final : public BaseWindow<MainWindow> {
   void OnFinish();
   void OnDestroy();
   void OnNcDestroy();
+  void OnSliderScroll(int code, HWND from);
+  static LRESULT CALLBACK SendButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp) noexcept;
   void UnloadOnce();
   void OnEnter();
   void ClickControl(Ctl c);
@@ -70,6 +74,10 @@ class MainWindow final : public BaseWindow<MainWindow> {
   std::vector<std::unique_ptr<FrameContainer>> frames_;
   ScopedMenu sendMenu_;  // the hidden popup-only menu; the menu bar goes with the window
   HWND focusBeforeDeactivate_ = nullptr;
+  static constexpr wchar_t kSendHookProp[] = L"SorelkaMainWindow.SendHook";
+  bool sliderByMouse_ = false;  // the slider's current move began with the mouse
+  WNDPROC sendProc_ = nullptr;  // Send's own procedure, under our mouse-move hook
+  LPARAM sendLastMove_ = -1;    // repeated moves to one spot are synthetic, not the user's
   const wchar_t* failure_ = L"";
   DWORD error_ = 0;
 };

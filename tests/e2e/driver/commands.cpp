@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "json.h"
+#include "layers.h"
 #include "other_windows.h"
 #include "remote_status.h"
 
@@ -415,6 +416,13 @@ const std::vector<Command>& Commands() {
       {L"text", "text HWND", Text},
       {L"rect", "rect ID", ScreenRect},
       {L"answers", "answers TIMEOUT_MS", Answers},
+      {L"layered", "layered [HWND]", Layered},
+      {L"send", "send main|ID MSG WPARAM LPARAM", SendToMain},
+      {L"post", "post main|ID MSG WPARAM LPARAM", PostToMain},
+      {L"watch-slide", "watch-slide MENU_ID FRAME_ID SLIDER_ID LABEL_ID MS", WatchSlide},
+      {L"popups", "popups", Popups},
+      {L"tips", "tips", Tips},
+      {L"fault", "fault", Fault},
   };
   return commands;
 }

@@ -20,6 +20,9 @@ struct FakeWindow {
   bool silent = false;  // takes posts but answers no sent message: its thread stopped
   Hwnd owner = 0;
   bool ownProcess = false;
+  // the window-alpha layer
+  std::uint32_t process = 1;
+  Desktop::Layering layering{true};  // readable, not layered
 };
 
 struct Posted {
@@ -121,9 +124,12 @@ class FakeDesktop : public Desktop {
     now_ += ms;
   }
   std::uint32_t Milliseconds() override { return now_; }
+  // Each pass takes `pumpMs` of the fake clock and runs `onPump`, standing in for the events
+  // that a pass dispatches.
   bool PumpMessages() override {
     ++pumps;
     pumpTimes.push_back(now_);
+    now_ += pumpMs;
     if (onPump) onPump();
     return !closing;
   }
@@ -131,7 +137,33 @@ class FakeDesktop : public Desktop {
   std::vector<std::uint32_t> pumpTimes;
   bool closing = false;  // what PumpMessages reports once the program is closing
   int pumps = 0;
+  std::uint32_t pumpMs = 1;
+  void SetClock(std::uint32_t ms) { now_ = ms; }
   void Advance(std::uint32_t ms) { now_ += ms; }
+
+  // --- the window-alpha layer: what each window's layering is now, and every change made ---
+  Layering ReadLayering(Hwnd w) override { return Live(w) ? windows_[w].layering : Layering{}; }
+  bool SetWindowAlpha(Hwnd w, std::uint8_t alpha) override {
+    alphaCalls.emplace_back(w, alpha);
+    if (!Live(w)) return false;
+    Layering& l = windows_[w].layering;
+    l.layered = true;
+    l.alpha = alpha;
+    l.flags = 2;  // LWA_ALPHA
+    return true;
+  }
+  void ResetWindowAlpha(Hwnd w, const Layering& before) override {
+    resetCalls.push_back(w);
+    if (Live(w)) windows_[w].layering = before;
+  }
+  std::uint32_t WindowProcess(Hwnd w) override { return Live(w) ? windows_[w].process : 0; }
+  // The handle `h` now names a new window of another program (handles are reused).
+  void Reuse(Hwnd h, const Ansi& className, std::uint32_t process) {
+    windows_[h] = FakeWindow{0, className, "", 0};
+    windows_[h].process = process;
+  }
+  std::vector<std::pair<Hwnd, std::uint8_t>> alphaCalls;
+  std::vector<Hwnd> resetCalls;
 
   Ansi ToAnsi(TextView t) override { return ToCp932(t); }
   Text FromAnsi(std::string_view b) override { return FromCp932(b); }

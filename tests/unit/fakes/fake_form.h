@@ -84,7 +84,8 @@ class FakeForm : public FormPort {
     if (index < 0 || index >= static_cast<int>(lines.size())) return Ansi();
     return ToCp932(lines[index]);
   }
-  Hwnd WindowHandle() override { return 0x77; }
+  Hwnd WindowHandle() override { return handle; }
+  Hwnd handle = 0x77;  // the main window; tests may make it a window of the fake desktop
 
   std::vector<std::pair<Ctl, bool>> enableLog;
   std::map<int, Text> panelText;

@@ -1,0 +1,208 @@
+"""Popup menus, the translucency panel, the slider and the undoing of translucency on every
+way out of the program."""
+from harness import case, check, wait_until
+
+(ACTIVAT_CHECK, FRAME4, FRAME1, LABEL3, SEND, SKEL_RESET, SKEL_OPTION1, SKEL_OPTION0, SLIDER,
+ LABEL2_0) = (1000, 1003, 1004, 1008, 1020, 1024, 1025, 1026, 1027, 1029)
+MENU_SKELETON, MENU_END = 2001, 2004
+WM_COMMAND, WM_SYSCOMMAND, SC_CLOSE = 0x111, 0x112, 0xF060
+WM_QUERYENDSESSION, WM_ENDSESSION = 0x11, 0x16
+DEADLINE_S = 10
+
+
+def control(c, ident):
+    return {x["id"]: x for x in c.dump()["controls"]}[ident]
+
+
+def screen_rect(c, ident):
+    return c.driver("rect", str(ident))["rect"]
+
+
+def app_popups(c):
+    return [w for w in c.driver("popups")["windows"] if w["pid"] == c.app.pid_win]
+
+
+def press(c, x, y, button):
+    c.xdotool("mousemove", str(x), str(y))
+    c.xdotool("click", str(button))
+
+
+def started(c):
+    app = c.start_app()
+    c.driver("wait-topmost", "5000")
+    app.pid_win = c.driver("find")["pid"]
+    return app
+
+
+def expanded(c):
+    """Slides the panel into view and waits until the slide is over."""
+    c.driver("post", "main", str(WM_COMMAND), str(MENU_SKELETON), "0")
+    f1 = lambda: control(c, FRAME1)["rect"]
+    wait_until(lambda: control(c, FRAME4)["rect"][1] + control(c, FRAME4)["rect"][3] <= f1()[1],
+               DEADLINE_S, "Frame4 above Frame1")
+
+
+def chat_chosen(c):
+    """A chat room comes to the front and becomes the selected window."""
+    peer = c.start_peer("--chat", "--x", "450")
+    frame = peer.hwnd("chat-frame")
+    c.driver("foreground", str(frame))
+    wait_until(lambda: control(c, SEND)["enabled"], DEADLINE_S, "Send enabled for the chat room")
+    return frame
+
+
+def click_slider(c, fraction=0.5):
+    x, y, w, h = screen_rect(c, SLIDER)
+    press(c, x + int(w * fraction), y + h // 2, 1)
+
+
+def slider_pos(c):
+    return c.dump()["trackbar"]["pos"]
+
+
+def layered(c, hwnd=None):
+    return c.driver("layered", *([str(hwnd)] if hwnd else []))
+
+
+def wait_alpha(c, hwnd, alpha, what):
+    return wait_until(lambda: (lambda l: l["layered"] and l["got"] and l["alpha"] == alpha)(layered(c, hwnd)),
+                      DEADLINE_S, what)
+
+
+def wait_opaque(c, hwnd, what):
+    wait_until(lambda: not layered(c, hwnd)["layered"], DEADLINE_S, what)
+
+
+@case("translucency/right_press_on_a_bare_frame_opens_the_menu_not_on_a_label")
+def right_press(c):
+    started(c)
+    check(control(c, ACTIVAT_CHECK)["checked"] == 1, "ActivatCheck not ticked after start")
+    x, y, w, h = screen_rect(c, LABEL3)
+    press(c, x + w // 2, y + h // 2, 3)
+    # A later left click on ActivatCheck is handled only after the press on the label.
+    x, y, w, h = screen_rect(c, ACTIVAT_CHECK)
+    press(c, x + w // 2, y + h // 2, 1)
+    wait_until(lambda: control(c, ACTIVAT_CHECK)["checked"] == 0, DEADLINE_S, "ActivatCheck cleared by a click")
+    check(not app_popups(c), f"a right press on a label opened a menu: {app_popups(c)}")
+    fx, fy, _, _ = screen_rect(c, FRAME4)
+    press(c, fx + 200, fy + 133, 3)  # a bare part of Frame4, away from Send
+    menus = wait_until(lambda: app_popups(c), DEADLINE_S, "a popup menu after a right press on Frame4")
+    mx, my, mw, mh = menus[0]["rect"]
+    check(abs((mx + mw // 2) - (fx + 200)) <= mw and abs(my - (fy + 133)) <= mh,
+          f"the menu at {menus[0]['rect']} is not at the pointer ({fx + 200}, {fy + 133})")
+
+
+@case("translucency/moving_over_send_opens_the_hint")
+def hint_over_send(c):
+    started(c)
+    chat_chosen(c)
+    x, y, w, h = screen_rect(c, SEND)
+    c.xdotool("mousemove", str(x + w // 2), str(y + h // 2))
+    c.xdotool("mousemove", str(x + w // 2 + 3), str(y + h // 2))
+    wait_until(lambda: app_popups(c), DEADLINE_S, "the hint menu over Send")
+
+
+@case("translucency/slide_returns_frame4_exactly_while_the_readout_ticks")
+def slide(c):
+    started(c)
+    start_top = control(c, FRAME4)["rect"][1]
+    args = [str(MENU_SKELETON), str(FRAME4), str(SLIDER), str(LABEL2_0), "10000"]
+    up = c.driver("watch-slide", *args)
+    tops = up["tops"]
+    check(tops[0] == start_top and tops[-1] < start_top, f"Frame4 did not go up: {tops}")
+    check(len(tops) >= 20, f"the slide did not move in steps: {tops}")
+    check(0 < up["steps_when_label_changed"] < len(tops),
+          f"the readout did not change during the slide: {up}")
+    check(up["label"] == "Alpha  31 %", f"readout {up['label']!r} after the slider moved to 100")
+    check(not control(c, 1001)["visible"], "Frame2 still visible with the panel shown")
+    down = c.driver("watch-slide", *args)
+    check(down["tops"][-1] == start_top, f"Frame4 came back to {down['tops'][-1]}, not {start_top}")
+    check(control(c, 1001)["visible"], "Frame2 hidden after the panel went away")
+
+
+@case("translucency/slider_click_and_drag_apply_on_release_with_the_tip_shown")
+def slider_apply(c):
+    started(c)
+    chat = chat_chosen(c)
+    expanded(c)
+    click_slider(c, 0.5)
+    pos = wait_until(lambda: (lambda p: p if p < 255 else None)(slider_pos(c)), DEADLINE_S, "slider moved")
+    wait_alpha(c, chat, pos, f"chat room at alpha {pos}")
+    check(not layered(c)["layered"], "the main window changed in the selected-window mode")
+
+    # Drag the thumb: nothing applies until the button is released; the tip shows the readout.
+    x, y, w, h = screen_rect(c, SLIDER)
+    thumb_x = x + 12 + int((w - 24) * (pos - 30) / 225)
+    c.xdotool("mousemove", str(thumb_x), str(y + h // 2))
+    c.xdotool("mousedown", "1")
+    c.xdotool("mousemove", str(thumb_x - 60), str(y + h // 2))
+    c.xdotool("mousemove", str(thumb_x - 80), str(y + h // 2))
+    tips = wait_until(lambda: [t for t in c.driver("tips")["windows"]
+                               if t["pid"] == c.app.pid_win and t["text"].endswith(" %")],
+                      DEADLINE_S, "the slider's tip while dragging")
+    check(tips[0]["owner"] == 0, f"the tip has an owner: {tips[0]}")
+    check(c.dump()["topmost"], "the main window left the topmost band during the drag")
+    dragged = slider_pos(c)
+    check(dragged < pos, f"the drag did not move the thumb ({pos} -> {dragged})")
+    check(layered(c, chat)["alpha"] == pos, "the drag applied before the button was released")
+    c.xdotool("mouseup", "1")
+    final = wait_until(lambda: (lambda l: l["alpha"] if l["alpha"] != pos else None)(layered(c, chat)),
+                       DEADLINE_S, "the drag applied on release")
+    check(final == slider_pos(c), f"applied {final}, slider at {slider_pos(c)}")
+    wait_until(lambda: not [t for t in c.driver("tips")["windows"] if t["pid"] == c.app.pid_win],
+               DEADLINE_S, "the tip hidden after the drag")
+
+
+def made_translucent(c):
+    """The chat room and the main window both translucent; returns the chat room's frame."""
+    started(c)
+    chat = chat_chosen(c)
+    expanded(c)
+    click_slider(c, 0.5)
+    pos = wait_until(lambda: (lambda p: p if p < 255 else None)(slider_pos(c)), DEADLINE_S, "slider moved")
+    wait_alpha(c, chat, pos, "chat room translucent")
+    c.driver("click", str(SKEL_OPTION0))
+    wait_until(lambda: control(c, SKEL_OPTION0)["checked"] == 1, DEADLINE_S, "このツール chosen")
+    click_slider(c, 0.3)
+    wait_until(lambda: layered(c)["layered"], DEADLINE_S, "main window translucent")
+    return chat
+
+
+@case("translucency/reset_all_restores_the_chat_room_and_the_main_window")
+def reset_all(c):
+    chat = made_translucent(c)
+    c.driver("click", str(SKEL_RESET))
+    wait_opaque(c, chat, "chat room opaque after 全てリセット")
+    wait_opaque(c, None, "main window opaque after 全てリセット")
+
+
+@case("translucency/end_of_session_restores_every_window")
+def end_of_session(c):
+    chat = made_translucent(c)
+    check(c.driver("send", "main", str(WM_QUERYENDSESSION), "0", "0")["result"] != 0,
+          "the program refused the end of the session")
+    c.driver("send", "main", str(WM_ENDSESSION), "1", "0")
+    wait_opaque(c, chat, "chat room opaque after the session ended")
+    wait_opaque(c, None, "main window opaque after the session ended")
+
+
+def exit_restores(c, leave, what):
+    chat = made_translucent(c)
+    leave()
+    c.app.wait_exit(DEADLINE_S, what)
+    wait_opaque(c, chat, f"chat room opaque after {what}")
+
+
+@case("translucency/title_bar_close_restores_the_chat_room")
+def close_restores(c):
+    exit_restores(c, lambda: c.driver("post", "main", str(WM_SYSCOMMAND), str(SC_CLOSE), "0"), "SC_CLOSE")
+
+
+@case("translucency/exit_command_restores_the_chat_room")
+def end_restores(c):
+    exit_restores(c, lambda: c.driver("post", "main", str(WM_COMMAND), str(MENU_END), "0"), "終了")
+
+
+@case("translucency/a_fault_restores_the_chat_room")
+def fault_restores(c):
+    exit_restores(c, lambda: c.driver("fault"), "a fault in the program")

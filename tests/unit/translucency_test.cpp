@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "app/popup_menus.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_form.h"
+#include "translucency/busy_wait.h"
+#include "translucency/panel_slide.h"
+#include "translucency/translucency.h"
+
+namespace sorelka {
+namespace {
+
+using testing::FakeDesktop;
+using testing::FakeForm;
+
+struct Panel {
+  FakeForm form;
+  FakeDesktop desktop;
+  MainForm main{form, desktop};
+  Panel() { main.Load(); }
+};
+
+TEST(PanelSlide, StepsCoverTheHeightInclusively) {
+  const std::pair<int, int> rows[] = {{1560, 32}, {0, 1}, {49, 1}, {50, 2}, {1600, 33}, {-1, 0}};
+  for (auto [height, steps] : rows) EXPECT_EQ(SlideSteps(height), steps) << height;
+}
+
+TEST(PanelSlide, ShowsThenHidesAndReturnsFrame4Exactly) {
+  Panel p;
+  std::vector<int> tops;
+  bool checkedDuring = false;
+  p.desktop.onPump = [&] {
+    if (tops.empty() || tops.back() != p.form.Bounds(Ctl::Frame4).top) tops.push_back(p.form.Bounds(Ctl::Frame4).top);
+    checkedDuring |= p.form.MenuChecked(Menu::Skeleton);
+  };
+  const std::uint32_t t0 = p.desktop.Milliseconds();
+  p.main.MenuClick(Menu::Skeleton);
+  EXPECT_EQ(tops.size(), 32u);
+  EXPECT_GE(p.desktop.Milliseconds() - t0, 32u * 30u);  // 30 ms of events between steps
+  EXPECT_FALSE(checkedDuring);                         // the mark changes at the end only
+  EXPECT_TRUE(p.form.MenuChecked(Menu::Skeleton));
+  EXPECT_FALSE(p.form.Visible(Ctl::Frame2));
+  EXPECT_EQ(p.form.Bounds(Ctl::Frame4).top, 1100);
+
+  p.main.MenuClick(Menu::Skeleton);
+  EXPECT_FALSE(p.form.MenuChecked(Menu::Skeleton));
+  EXPECT_TRUE(p.form.Visible(Ctl::Frame2));
+  EXPECT_EQ(p.form.Bounds(Ctl::Frame4).top, 2700);
+}
+
+TEST(PanelSlide, ASecondClickDuringTheSlideIsIgnored) {
+  Panel p;
+  p.desktop.onPump = [&] { p.main.MenuClick(Menu::Skeleton); };
+  p.main.MenuClick(Menu::Skeleton);
+  EXPECT_EQ(p.form.Bounds(Ctl::Frame4).top, 1100);
+  EXPECT_TRUE(p.form.MenuChecked(Menu::Skeleton));
+}
+
+TEST(PanelSlide, ClosingDuringTheSlideLeavesFrame4AtTheEnd) {
+  Panel p;
+  p.desktop.onPump = [&] { p.desktop.closing = p.desktop.pumps > 100; };
+  p.main.MenuClick(Menu::Skeleton);
+  EXPECT_LT(p.desktop.pumps, 150);  // stopped waiting at once
+  EXPECT_EQ(p.form.Bounds(Ctl::Frame4).top, 1100);
+  EXPECT_TRUE(p.form.MenuChecked(Menu::Skeleton));
+}
+
+TEST(BusyWait, EndsOnTimeAcrossTheClockWrap) {
+  FakeDesktop d;
+  for (std::uint32_t start : {0u, 0x7FFFFFF0u, 0xFFFFFFF0u}) {
+    d.SetClock(start);
+    d.pumps = 0;
+    EXPECT_TRUE(BusyWait(d, 30));
+    EXPECT_EQ(d.pumps, 30) << start;
+  }
+  d.pumps = 0;
+  EXPECT_TRUE(BusyWait(d, -5));
+  EXPECT_EQ(d.pumps, 0);
+}
+
+struct Windows : Panel {
+  Hwnd chat = desktop.Add(0, "IMWindowClass", "chat");
+  Windows() {
+    form.handle = desktop.Add(0, "SorelkaMainWindow", "Sorelka 2.0 for XP");
+    desktop.Window(chat).process = 2;
+  }
+  void Click(Hwnd selected, int value) {
+    form.SetValue(Ctl::Slider, value);
+    desktop.SetForeground(selected);  // the poll takes it as the selected window
+    main.Timer1Tick();
+    main.Click(Ctl::Slider);
+  }
+  Desktop::Layering LayeringOf(Hwnd w) { return desktop.Window(w).layering; }
+};
+
+TEST(Translucency, AppliesToTheChosenWindowAndRecordsTheSelectedOne) {
+  Windows w;
+  w.Click(w.chat, 100);
+  EXPECT_EQ(w.LayeringOf(w.chat).alpha, 100);
+  w.form.SetValue(Ctl::SkelOption0, 1);  // "このツール"
+  w.Click(w.chat, 80);
+  EXPECT_EQ(w.LayeringOf(w.form.handle).alpha, 80);
+  EXPECT_EQ(w.LayeringOf(w.chat).alpha, 100);
+  w.Click(0, 90);  // nothing selected yet: only the main window changes, nothing is recorded
+  const auto& slots = w.main.translucency().TranslucentWindows();
+  EXPECT_EQ(std::count(slots.begin(), slots.end(), w.chat), 2);
+  EXPECT_EQ(std::count(slots.begin(), slots.end(), w.form.handle), 0);
+  EXPECT_EQ(slots[2], 0u);
+
+  w.form.SetValue(Ctl::SkelOption1, 1);
+  w.Click(0, 90);
+  EXPECT_EQ(w.desktop.alphaCalls.size(), 3u);
+}
+
+TEST(Translucency, ResetRestoresEveryChangedWindowOnceThenTheMainWindow) {
+  Windows w;
+  for (int i = 0; i < 200; ++i) w.Click(w.chat, 40 + i % 100);  // more clicks than slots
+  w.form.SetValue(Ctl::SkelOption0, 1);
+  w.Click(w.chat, 60);
+  w.main.Unload();
+  EXPECT_EQ(w.desktop.resetCalls, (std::vector<Hwnd>{w.chat, w.form.handle}));
+  EXPECT_FALSE(w.LayeringOf(w.chat).layered);
+  EXPECT_FALSE(w.LayeringOf(w.form.handle).layered);
+  w.main.Unload();  // a second way out finds nothing left to do
+  EXPECT_EQ(w.desktop.resetCalls.size(), 2u);
+  EXPECT_EQ(w.main.translucency().TranslucentWindows()[150], w.chat);  // the slots stay
+}
+
+TEST(Translucency, AWindowLayeredByItsOwnProgramGetsItsOwnAttributesBack) {
+  Windows w;
+  const Desktop::Layering own{true, true, 0x00FF00, 200, 3};
+  w.desktop.Window(w.chat).layering = own;
+  w.Click(w.chat, 50);
+  w.Click(w.chat, 70);
+  w.main.Click(Ctl::SkelReset);
+  const Desktop::Layering now = w.LayeringOf(w.chat);
+  EXPECT_TRUE(now.layered);
+  EXPECT_EQ(now.colorKey, own.colorKey);
+  EXPECT_EQ(now.alpha, own.alpha);
+  EXPECT_EQ(now.flags, own.flags);
+}
+
+TEST(Translucency, WindowsItCannotPutBackAreLeftAlone) {
+  Windows w;
+  w.desktop.Window(w.chat).layering = Desktop::Layering{false, true};  // UpdateLayeredWindow, or no Get
+  w.Click(w.chat, 50);
+  EXPECT_TRUE(w.desktop.alphaCalls.empty());
+  w.main.Click(Ctl::SkelReset);
+  EXPECT_TRUE(w.desktop.resetCalls.empty());
+}
+
+TEST(Translucency, ClosedOrReusedHandlesAreSkipped) {
+  Windows w;
+  const Hwnd other = w.desktop.Add(0, "Notepad", "memo");
+  w.Click(w.chat, 50);
+  w.Click(other, 50);
+  w.desktop.Close(w.chat);
+  w.desktop.Reuse(other, "Notepad", 9);  // same class, another program
+  w.main.Click(Ctl::SkelReset);
+  EXPECT_TRUE(w.desktop.resetCalls.empty());
+  EXPECT_TRUE(w.LayeringOf(other).known);
+  EXPECT_FALSE(w.LayeringOf(other).layered);  // the new window was never touched
+
+  // Changing the new window records it afresh, with its own state.
+  w.Click(other, 50);
+  w.main.Click(Ctl::SkelReset);
+  EXPECT_EQ(w.desktop.resetCalls, std::vector<Hwnd>{other});
+}
+
+TEST(Translucency, AWindowOnlyRecordedInThisToolModeIsNotTouched) {
+  Windows w;
+  w.form.SetValue(Ctl::SkelOption0, 1);
+  w.Click(w.chat, 50);
+  w.main.Click(Ctl::SkelReset);
+  EXPECT_EQ(w.desktop.resetCalls, std::vector<Hwnd>{w.form.handle});
+}
+
+TEST(PopupMenus, RightPressOpensTheMenuAndMovesOverAnEnabledSendTheHint) {
+  FakeForm form;
+  PopupMenus popups(form);
+  popups.MouseDown(kLeftButton);
+  popups.MouseDown(kMiddleButton);
+  popups.MouseDown(kRightButton);
+  form.SetEnabled(Ctl::Send, false);
+  popups.SendMouseMove();
+  form.SetEnabled(Ctl::Send, true);
+  popups.SendMouseMove();
+  popups.SendMouseMove();
+  EXPECT_EQ(form.popups, (std::vector<Menu>{Menu::Menu, Menu::SendMenu, Menu::SendMenu}));
+}
+
+}  // namespace
+}  // namespace sorelka
