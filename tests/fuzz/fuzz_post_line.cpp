@@ -28,7 +28,11 @@ class RefusingDesktop : public testing::FakeDesktop {
  private:
   PostResult Decide(Hwnd w, std::uint32_t m) {
     // An exhausted input takes every post, so every run ends.
-    const int pick = in_.remaining_bytes() ? in_.ConsumeIntegralInRange(0, 15) : 0;
+    int pick = 0;
+    if (Milliseconds() < fullUntil_) pick = 10;  // still busy: the queue stays full
+    else if (in_.remaining_bytes()) pick = in_.ConsumeIntegralInRange(0, 15);
+    // Busy for a while, up to past the time the sender waits for a full queue.
+    if (pick == 12) fullUntil_ = Milliseconds() + in_.ConsumeIntegralInRange<std::uint32_t>(0, 8000);
     if (pick == 14) Close(w);
     if (pick == 15) Window(w).hung = true;
     const PostResult r = !IsWindow(w)                ? PostResult::Failed
@@ -39,6 +43,7 @@ class RefusingDesktop : public testing::FakeDesktop {
     return r;
   }
   FuzzedDataProvider& in_;
+  std::uint32_t fullUntil_ = 0;
 };
 
 // Each unit's code, one conversion per unit: a single byte as is, a double-byte code
