@@ -1,23 +1,19 @@
 // Composition over any line, insert and options: trailing spaces go and nothing else does, every
-// character of the line comes out once, in order (reversed when asked), and the insert stands
-// exactly where the options put it, so the length is what they make it.
+// character of the line comes out once, in order (reversed when asked), the insert stands
+// exactly where the options put it, and the length told in advance is the length made. The
+// options read from the window count a box only when ticked (not grey) and enabled.
 #include <algorithm>
 
 #include "fakes/fake_form.h"
 #include "fuzz_support.h"
 #include "send/compose.h"
+#include "send/options_from_form.h"
 
 namespace sorelka {
 namespace {
 
 constexpr char16_t kIdeographicSpace = u'\u3000';
 bool IsTrailingSpace(char16_t c) { return c == u' ' || c == kIdeographicSpace; }
-
-// What the options ask of one line, as the user set them.
-struct Asked {
-  bool reverse = false, everyCharacter = false, header = false, footer = false;
-  Text insert;
-};
 
 void CheckTrim(const Text& line, const Text& trimmed) {
   if (std::all_of(line.begin(), line.end(), IsTrailingSpace)) {
@@ -29,13 +25,13 @@ void CheckTrim(const Text& line, const Text& trimmed) {
   FUZZ_CHECK(std::all_of(line.begin() + trimmed.size(), line.end(), IsTrailingSpace));
 }
 
-void CheckComposed(const Text& trimmed, const Asked& asked, const Text& out) {
+void CheckComposed(const Text& trimmed, const ComposeOptions& asked, const Text& out) {
   Text body = trimmed;
   if (asked.reverse) std::reverse(body.begin(), body.end());
   const Text& insert = asked.insert;
   const std::size_t n = body.size(), k = insert.size();
 
-  if (asked.everyCharacter) {
+  if (asked.everyWord) {
     // insert c1 insert c2 ... insert cN insert
     FUZZ_CHECK(out.size() == (n + 1) * k + n);
     for (std::size_t i = 0; i <= n; ++i) {
@@ -63,28 +59,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<char16_t> alphabet = fuzz::Cp932Alphabet();
   alphabet.insert(alphabet.end(), {u' ', u' ', kIdeographicSpace, kIdeographicSpace});
 
+  // The options as the window holds them: a mode of its group (or none), the boxes clear,
+  // ticked or grey, each enabled or not.
   testing::FakeForm form;
-  // The mode: one of the option buttons of its group, or none selected.
   const Ctl modes[] = {Ctl::Default, Ctl::SAKASA, Ctl::AA};
   for (Ctl c : modes) form.SetValue(c, 0);
   if (const int mode = in.ConsumeIntegralInRange(0, 3); mode < 3) form.SetValue(modes[mode], 1);
   for (Ctl c : {Ctl::EveryWord, Ctl::Header, Ctl::Footer}) form.SetValue(c, BoxValue(in));
   for (Ctl c : {Ctl::Default, Ctl::SAKASA, Ctl::EveryWord, Ctl::Header, Ctl::Footer})
     form.SetEnabled(c, in.ConsumeIntegralInRange(0, 3) != 0);
-  const Text insert = fuzz::TextFrom(in, alphabet, 255);
-  form.SetText(Ctl::PlusWord, insert);
+  form.SetText(Ctl::PlusWord, fuzz::TextFrom(in, alphabet, 255));
   const Text line = fuzz::TextFrom(in, alphabet, 400);
 
+  const ComposeOptions options = ComposeOptionsOf(form);
   auto on = [&](Ctl c) { return form.Value(c) == 1 && form.Enabled(c); };
-  Asked asked;
-  asked.reverse = on(Ctl::Default) || on(Ctl::SAKASA);
-  asked.everyCharacter = on(Ctl::EveryWord);
-  asked.header = on(Ctl::Header);
-  asked.footer = on(Ctl::Footer);
-  asked.insert = insert;
+  FUZZ_CHECK(options.reverse == (on(Ctl::Default) || on(Ctl::SAKASA)));
+  FUZZ_CHECK(options.everyWord == on(Ctl::EveryWord));
+  FUZZ_CHECK(options.header == on(Ctl::Header));
+  FUZZ_CHECK(options.footer == on(Ctl::Footer));
+  FUZZ_CHECK(options.insert == form.GetText(Ctl::PlusWord));
 
   const Text trimmed = TrimRightSpaces(line);
   CheckTrim(line, trimmed);
-  CheckComposed(trimmed, asked, MakeSendText(line, form));
+  const Text composed = MakeSendText(line, options);
+  CheckComposed(trimmed, options, composed);
+  FUZZ_CHECK(SendTextLength(line, options) == composed.size());
   return 0;
 }
