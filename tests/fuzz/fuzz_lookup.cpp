@@ -167,10 +167,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CheckTarget(tree, form, discovery.Target());
     FUZZ_CHECK(discovery.LastForeground() != form.own);
-    if (discovery.LastForeground() != before && discovery.LastForeground() != 0 && tree.desktop.IsWindow(discovery.LastForeground()))
-      FUZZ_CHECK(tree.desktop.Window(discovery.LastForeground()).title.rfind(ToCp932(u"確認"), 0) != 0);
-    if (discovery.Target() != previous)
+    const Hwnd last = discovery.LastForeground();
+    if (last != before && last != 0 && tree.desktop.IsWindow(last))
+      FUZZ_CHECK(tree.desktop.Window(last).title.rfind(ToCp932(u"確認"), 0) != 0);
+    if (discovery.Target() != previous) {
+      FUZZ_CHECK(front != 0 && tree.desktop.IsWindow(front));  // only a window in front is chosen
       FUZZ_CHECK(form.PanelText(2) == discovery.Target().Title + u"　を選択しました。");
+    }
 
     // A front browser frame whose walk is all there now becomes the chat target.
     const bool examined = front != before && front != form.own && tree.desktop.IsWindow(front) &&
