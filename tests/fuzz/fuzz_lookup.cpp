@@ -43,39 +43,69 @@ struct Tree {
   std::vector<Hwnd> windows;
   std::vector<int> walkStep;  // the window's place in kWalk, or -1
 
+  std::size_t Pick(FuzzedDataProvider& in) { return in.ConsumeIntegralInRange<std::size_t>(0, windows.size() - 1); }
+
+  Hwnd Add(Hwnd parent, const Ansi& className, const Ansi& title, int step, int id = 0) {
+    windows.push_back(desktop.Add(parent, className, title, id));
+    walkStep.push_back(step);
+    return windows.back();
+  }
+
+  Ansi Title(FuzzedDataProvider& in) {
+    static const std::vector<Ansi> titles = {
+        "", ToCp932(u"発言"), ToCp932(u"確認"), ToCp932(u"確認して下さい"), "room",
+        ToCp932(u"雑談部屋の長い長い名前です、とても長い"), Ansi(240, 'w'), Ansi(120, '\x82')};
+    if (in.ConsumeIntegralInRange(0, 7) != 0) return titles[in.ConsumeIntegralInRange<std::size_t>(0, titles.size() - 1)];
+    return in.ConsumeRandomLengthString(300);
+  }
+
+  // A whole chat control in a new browser frame, each step now and then of another class.
+  void AddChatControl(FuzzedDataProvider& in) {
+    auto step = [&](int s) { return in.ConsumeIntegralInRange(0, 7) ? Ansi(kWalk[s]) : Ansi(in.PickValueInArray(kOtherClasses)); };
+    Hwnd w = Add(0, step(0) + (in.ConsumeBool() ? in.ConsumeRandomLengthString(8) : Ansi()), Title(in), 0);
+    w = Add(w, step(1), "", 1);
+    w = Add(w, step(2), "", 2);
+    const Hwnd dialog = Add(w, step(3), "", 3);
+    const bool buttonFirst = in.ConsumeBool();
+    if (buttonFirst) Add(dialog, "SubclassButton", ToCp932(u"発言"), -1, in.ConsumeIntegralInRange(0, 3));
+    const Hwnd atl = Add(dialog, step(4), "", 4);
+    if (!buttonFirst) Add(dialog, "SubclassButton", Title(in), -1, in.ConsumeIntegralInRange(0, 3));
+    Add(dialog, "Static", Title(in), -1);  // the room's name, lowest of the siblings
+    Add(atl, step(5), "", 5);
+  }
+
   void Grow(FuzzedDataProvider& in) {
-    const Ansi speak = ToCp932(u"発言");
-    const std::vector<Ansi> titles = {"", speak, ToCp932(u"確認"), ToCp932(u"確認して下さい"),
-                                      "room", ToCp932(u"雑談部屋の長い長い名前です、とても長い")};
     const std::size_t count = in.ConsumeIntegralInRange<std::size_t>(0, 40);
     for (std::size_t i = 0; i < count && in.remaining_bytes(); ++i) {
-      const std::size_t parentPick = in.ConsumeIntegralInRange<std::size_t>(0, windows.size());
+      if (in.ConsumeIntegralInRange(0, 7) == 0) {
+        AddChatControl(in);
+        continue;
+      }
+      // Under the newest window half the time, so deep walks are common; else anywhere.
+      const std::size_t parentPick = in.ConsumeBool()
+                                         ? windows.size() - 1
+                                         : in.ConsumeIntegralInRange<std::size_t>(0, windows.size());
       const Hwnd parent = parentPick == windows.size() ? 0 : windows[parentPick];
       const int parentStep = parent ? walkStep[parentPick] : -1;
       Ansi className;
       int step = -1;
-      switch (in.ConsumeIntegralInRange(0, 3)) {
-        case 0: case 1:  // the walk's next step under this parent
+      switch (in.ConsumeIntegralInRange(0, 7)) {
+        case 0: case 1: case 2: case 3:  // the walk's next step under this parent
           step = parentStep + 1 < 6 ? parentStep + 1 : 5;
           className = kWalk[step];
-          if (step == 0 && in.ConsumeBool()) className += in.ConsumeRandomLengthString(8);
           break;
-        case 2:
-          className = kOtherClasses[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kOtherClasses) - 1)];
+        case 4: case 5: case 6:
+          className = in.PickValueInArray(kOtherClasses);
           break;
         default:
           className = in.ConsumeRandomLengthString(260);
       }
-      Ansi title = in.ConsumeBool()
-                       ? titles[in.ConsumeIntegralInRange<std::size_t>(0, titles.size() - 1)]
-                       : in.ConsumeRandomLengthString(300);
-      windows.push_back(desktop.Add(parent, className, title, in.ConsumeIntegralInRange(0, 3)));
-      walkStep.push_back(step);
+      Add(parent, className, Title(in), step, in.ConsumeIntegralInRange(0, 3));
     }
   }
 
   // A chat input: its class, and its ancestors the walk's classes up to the frame it was
-  // found from (any frame of a browser at the top level when `frame` is 0).
+  // found from (any browser frame when `frame` is 0).
   bool IsChatInput(Hwnd edit, Hwnd dialog, Hwnd frame = 0) {
     if (!edit || !SameClass(desktop.Window(edit).className, kWalk[5])) return false;
     Hwnd w = edit;
@@ -86,7 +116,7 @@ struct Tree {
     }
     w = desktop.Window(w).parent;
     if (frame) return w == frame;
-    return w && desktop.Window(w).parent == 0 && StartsWithBytes(desktop.Window(w).className, "IEFrame");
+    return w && StartsWithBytes(desktop.Window(w).className, "IEFrame");
   }
 
   // The chat input the walk reaches from `frame` when every step is there now, else 0.
@@ -129,9 +159,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The lookup on its own, from any window under any class name.
   {
-    const Hwnd start = in.ConsumeBool() ? in.PickValueInArray({Hwnd{0}, Hwnd{0xDEAD0}})
-                                        : tree.windows[in.ConsumeIntegralInRange<std::size_t>(0, tree.windows.size() - 1)];
-    const Text className = in.ConsumeBool() ? Text(u"IEFrame") : fuzz::TextFrom(in, {u'I', u'E', u'F', u'r', u'a', u'm', u'e'}, 9);
+    const Hwnd start = in.ConsumeIntegralInRange(0, 7) == 0 ? in.PickValueInArray({Hwnd{0}, Hwnd{0xDEAD0}})
+                                                            : tree.windows[tree.Pick(in)];
+    const Text className = in.ConsumeIntegralInRange(0, 3) ? Text(u"IEFrame")
+                                                            : fuzz::TextFrom(in, {u'I', u'E', u'F', u'r', u'a', u'm', u'e'}, 9);
     const ChatTarget t = LookupChatWindow(tree.desktop, className, start);
     if (t.Found == kTrue) {
       FUZZ_CHECK(t.Kind == KindChat);
@@ -156,9 +187,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 0: front = 0; break;
       case 1: front = form.own; break;
       case 2: front = 0xDEAD0; break;  // a handle that names no window
-      case 3: tree.desktop.Close(tree.windows[in.ConsumeIntegralInRange<std::size_t>(0, tree.windows.size() - 1)]);
+      case 3: tree.desktop.Close(tree.windows[tree.Pick(in)]);
         [[fallthrough]];
-      default: front = tree.windows[in.ConsumeIntegralInRange<std::size_t>(0, tree.windows.size() - 1)];
+      default: front = tree.windows[tree.Pick(in)];
     }
     const Hwnd before = discovery.LastForeground();
     const ChatTarget previous = discovery.Target();
