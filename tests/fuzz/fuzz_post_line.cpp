@@ -1,15 +1,16 @@
-// A send delivered line by line into a target whose queue takes, refuses (full) or fails each
-// post as the input decides, and which may close or hang along the way: each line's characters
-// arrive in order with none skipped or doubled; a line reported delivered is the whole line and
-// its due send click; a line reported failed followed a real refusal, and nothing is posted
-// after it.
+// A send job driven in slices into a target whose queue takes, refuses (full) or fails each post
+// as the input decides, and which may close, hang or stop answering, with the driver cancelling
+// now and then: the posts are the lines' characters and due clicks in order, none skipped or
+// doubled; the lines counted as sent are exactly those that went out whole; a finished send
+// sent everything; a stopped one was cancelled or really refused; nothing is posted after the
+// end; no slice keeps the window's thread much longer than asked.
 #include <optional>
 
 #include "fakes/fake_desktop.h"
 #include "fuzz_support.h"
-#include "send/compose.h"
 #include "send/post_line.h"
 #include "send/send_job.h"
+#include "send/wait_value.h"
 
 namespace sorelka {
 namespace {
@@ -37,6 +38,8 @@ class RefusingDesktop : public testing::FakeDesktop {
     if (pick == 12) fullUntil_ = Milliseconds() + in_.ConsumeIntegralInRange<std::uint32_t>(0, 8000);
     if (pick == 14) Close(w);
     if (pick == 15) Window(w).hung = true;
+    if (pick == 8) Advance(1);  // a post that takes a while: the slice runs out mid-line
+    if (pick == 9) Window(w).silent = !Window(w).silent;
     const PostResult r = !IsWindow(w)                ? PostResult::Failed
                          : (pick >= 10 && pick <= 12) ? PostResult::QueueFull
                          : pick == 13                 ? PostResult::Failed
@@ -78,18 +81,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace sorelka;
   FuzzedDataProvider in(data, size);
 
-  SendRequest request;
-  request.delivery.sendNow = in.ConsumeBool();
-  request.delivery.asciiArt = in.ConsumeBool();
-  request.delivery.waitMs = in.ConsumeBool() ? in.ConsumeIntegral<std::uint32_t>() : 0;
-  request.compose.reverse = in.ConsumeBool();
-  request.compose.everyWord = in.ConsumeBool();
-  request.compose.header = in.ConsumeBool();
-  request.compose.footer = in.ConsumeBool();
-  request.compose.insert = fuzz::TextFrom(in, fuzz::Cp932Alphabet(), 4);
+  DeliveryOptions options;
+  options.sendNow = in.ConsumeBool();
+  options.asciiArt = in.ConsumeBool();
+  options.waitMs = in.ConsumeBool() ? in.ConsumeIntegralInRange<std::uint32_t>(0, kMaxWaitMs) : 0;
   const std::int16_t kind = in.ConsumeIntegralInRange<std::int16_t>(KindMessenger, KindUnknown);
+  std::vector<Text> lines;
   for (std::size_t n = in.ConsumeIntegralInRange<std::size_t>(0, 5); n > 0; --n)
-    request.lines.push_back(fuzz::TextFrom(in, fuzz::Cp932Alphabet(), 60));
+    lines.push_back(fuzz::TextFrom(in, fuzz::Cp932Alphabet(), 150));
 
   RefusingDesktop desktop(in);
   const Hwnd messenger = desktop.Add(0, "IMWindowClass", "chat");
@@ -103,61 +102,70 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   target.InputWindow = kind == KindChat ? chatInput : messenger;
   target.SendButton = kind == KindChat ? chatButton : messengerButton;
   target.ChatDialog = dialog;
-  request.target = target;
 
-  // The send click due after each line.
+  // Everything the send may post, in order: each line's characters, then its click when due.
   std::optional<Hwnd> clickTo;
-  const DeliveryOptions& options = request.delivery;
   if (kind == KindChat && (options.sendNow || options.asciiArt)) clickTo = dialog;
   if (kind == KindMessenger && options.sendNow) clickTo = messenger;
   const std::uintptr_t clickId = static_cast<std::uint16_t>(desktop.ControlId(target.SendButton));
-
-  std::vector<std::vector<std::uint32_t>> expected;
-  for (const Text& line : request.lines) expected.push_back(ExpectedCodes(MakeSendText(line, request.compose)));
-  const std::size_t lineCount = request.lines.size();
-  SendJob job(std::move(request));
-
-  std::size_t delivered = 0;
-  bool stopped = false;
-  for (std::size_t step = 0; step <= lineCount; ++step) {
-    const std::size_t postedBefore = desktop.posted.size(), attemptsBefore = desktop.attempts.size();
-    const bool ok = job.DeliverNextLine(desktop);
-    if (stopped || step == lineCount) {  // nothing more to do: no post, no attempt
-      FUZZ_CHECK(!ok && desktop.attempts.size() == attemptsBefore);
-      continue;
-    }
-
-    std::size_t typed = 0, clicks = 0;
-    for (std::size_t i = postedBefore; i < desktop.posted.size(); ++i) {
-      const testing::Posted& p = desktop.posted[i];
-      if (p.message == kWmImeChar) {
-        FUZZ_CHECK(p.window == target.InputWindow && clicks == 0);  // never a character after the click
-        FUZZ_CHECK(typed < expected[step].size() && p.wParam == expected[step][typed]);  // in order, none skipped
-        ++typed;
-      } else {
-        FUZZ_CHECK(p.message == kWmCommand && clickTo && p.window == *clickTo && p.wParam == clickId);
-        FUZZ_CHECK(typed == expected[step].size());  // the click only after the whole line
-        ++clicks;
-      }
-      FUZZ_CHECK(p.lParam == 0);
-    }
-    FUZZ_CHECK(clicks <= 1);
-
-    bool refused = false;
-    for (std::size_t i = attemptsBefore; i < desktop.attempts.size(); ++i) {
-      if (desktop.attempts[i].result != PostResult::Posted) refused = true;
-      // A failed post cannot be mended: nothing is tried after it.
-      if (desktop.attempts[i].result == PostResult::Failed) FUZZ_CHECK(i + 1 == desktop.attempts.size());
-    }
-    if (ok) {
-      FUZZ_CHECK(typed == expected[step].size() && clicks == (clickTo ? 1u : 0u));
-      ++delivered;
-    } else {
-      FUZZ_CHECK(refused);  // never a failure made up, never a success left partial
-      stopped = true;
-    }
-    FUZZ_CHECK(job.LinesDelivered() == delivered && job.Stopped() == stopped);
+  std::vector<testing::Posted> stream;
+  std::vector<std::size_t> lineEnds;  // where each line's posts end in `stream`
+  for (const Text& line : lines) {
+    for (std::uint32_t code : ExpectedCodes(line)) stream.push_back({target.InputWindow, kWmImeChar, code, 0, 0});
+    if (clickTo) stream.push_back({*clickTo, kWmCommand, clickId, 0, 0});
+    lineEnds.push_back(stream.size());
   }
-  FUZZ_CHECK(job.Finished());
+
+  SendJob job(target, options, lines);
+  SendJob::State state = SendJob::State::Working;
+  for (int runs = 0;; ++runs) {
+    FUZZ_CHECK(runs < 200000);  // every send ends
+    const std::uint32_t slice = in.ConsumeIntegralInRange<std::uint32_t>(1, 100);
+    const std::uint32_t start = desktop.Milliseconds();
+    state = job.Run(desktop, slice);
+    // The clock is read every 64 posts, and a post here takes at most 1 ms.
+    FUZZ_CHECK(desktop.Milliseconds() - start <= slice + kAnswerProbeMs + 64);
+
+    // The posts so far are a prefix of the stream.
+    FUZZ_CHECK(desktop.posted.size() <= stream.size());
+    for (std::size_t i = 0; i < desktop.posted.size(); ++i) {
+      const testing::Posted& p = desktop.posted[i];
+      FUZZ_CHECK(p.window == stream[i].window && p.message == stream[i].message &&
+                 p.wParam == stream[i].wParam && p.lParam == 0);
+    }
+    if (state == SendJob::State::Finished || state == SendJob::State::Stopped) break;
+
+    // The driver: the job's wait passes (or part of it), the user may cancel, the target may
+    // stop or start answering.
+    if (state == SendJob::State::Waiting) {
+      const auto left = static_cast<std::int32_t>(job.WakeAt() - desktop.Milliseconds());
+      // (An exhausted input lets the whole wait pass, so every run ends.)
+      if (left > 0) desktop.Advance(in.ConsumeBool() ? in.ConsumeIntegralInRange(0, left) : left);
+    } else {
+      desktop.Advance(in.ConsumeIntegralInRange(0, 20));
+    }
+    switch (in.remaining_bytes() ? in.ConsumeIntegralInRange(0, 31) : 0) {
+      case 1: job.Cancel(); break;
+      case 2: desktop.Window(target.InputWindow).silent = !desktop.Window(target.InputWindow).silent; break;
+      case 3: if (clickTo) desktop.Window(*clickTo).silent = !desktop.Window(*clickTo).silent; break;
+      default: break;
+    }
+  }
+
+  // Lines counted as sent are exactly those whose every post went out.
+  std::size_t whole = 0;
+  while (whole < lineEnds.size() && lineEnds[whole] <= desktop.posted.size()) ++whole;
+  FUZZ_CHECK(job.LinesSent() == whole);
+  if (state == SendJob::State::Finished) {
+    FUZZ_CHECK(!job.Cancelled() && desktop.posted.size() == stream.size() && whole == lines.size());
+  } else {
+    bool refused = false;
+    for (const Attempt& a : desktop.attempts) refused = refused || a.result != PostResult::Posted;
+    // Never a failure made up: cancelled, refused, or a target that stopped answering.
+    FUZZ_CHECK(job.Cancelled() || refused || !desktop.blocked.empty());
+  }
+  // Nothing more once it ended.
+  const std::size_t posts = desktop.posted.size();
+  FUZZ_CHECK(job.Run(desktop, 100) == state && desktop.posted.size() == posts);
   return 0;
 }
