@@ -183,7 +183,7 @@ def end_of_session(c):
           "the program refused the end of the session")
     c.driver("send", "main", str(WM_ENDSESSION), "1", "0")
     wait_opaque(c, chat, "chat room opaque after the session ended")
-    wait_opaque(c, None, "main window opaque after the session ended")
+    c.app.wait_exit(DEADLINE_S, "the end of the session")  # the program ends with the session
 
 
 def exit_restores(c, leave, what):
