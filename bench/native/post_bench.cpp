@@ -45,6 +45,7 @@ class CountingDesktop final : public Desktop {
   bool IsWindow(Hwnd) override { return true; }
   bool IsHung(Hwnd) override { return false; }
   void SetTopMost(Hwnd, bool) override {}
+  void ShellOpen(const char*) override {}
   void Sleep(std::uint32_t) override {}
   std::uint32_t Milliseconds() override { return 0; }
   bool PumpMessages() override { return true; }

@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 
 #include "app/readout.h"
+#include "dialogs/home_page.h"
 
 namespace sorelka {
 
@@ -57,7 +58,10 @@ void MainForm::Click(Ctl c) {
 void MainForm::MenuClick(Menu m) {
   switch (m) {
     case Menu::End: EndClick(); break;
-    default: break;  // the translucency panel, tip and version windows come later
+    case Menu::Help: if (dialogs_) dialogs_->Tip().Open(); break;
+    case Menu::Info: if (dialogs_) dialogs_->About().Open(); break;
+    case Menu::GoHome: GoHome(desktop_); break;
+    default: break;  // the translucency panel comes later
   }
 }
 

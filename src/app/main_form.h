@@ -6,6 +6,7 @@
 #include "app/controls.h"
 #include "platform/desktop.h"
 #include "platform/form_port.h"
+#include "dialogs/dialogs.h"
 #include "discovery/chat_target.h"
 
 namespace sorelka {
@@ -13,6 +14,9 @@ namespace sorelka {
 class MainForm {
  public:
   MainForm(FormPort& form, Desktop& desktop) : form_(form), desktop_(desktop) {}
+
+  // The tip and version windows that the menu opens (none: those menu items do nothing).
+  void AttachDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
 
   // --- start-up and shutdown ---
   void Load();
@@ -58,6 +62,7 @@ class MainForm {
   FormPort& form_;
   Desktop& desktop_;
   bool exitRequested_ = false;
+  Dialogs* dialogs_ = nullptr;
 };
 
 }  // namespace sorelka

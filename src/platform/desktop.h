@@ -34,6 +34,11 @@ class Desktop {
   // SetWindowPos(window, release ? HWND_NOTOPMOST : HWND_TOPMOST, 0,0,0,0, 0x43)
   virtual void SetTopMost(Hwnd window, bool release) = 0;
 
+  // --- the shell ---
+  // ShellExecuteA(GetDesktopWindow(), "open", file, NULL, NULL, SW_SHOW), result ignored:
+  // when no program takes the file or address, nothing is shown.
+  virtual void ShellOpen(const char* file) = 0;
+
   // --- time ---
   virtual void Sleep(std::uint32_t ms) = 0;          // handles no window events
   virtual std::uint32_t Milliseconds() = 0;          // timeGetTime

@@ -1,6 +1,7 @@
 #include "desktop_win32.h"
 
 #include <mmsystem.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -58,6 +59,10 @@ PostResult Win32Desktop::PostMessageA(Hwnd w, std::uint32_t m, std::uintptr_t wp
 void Win32Desktop::SetTopMost(Hwnd w, bool release) {
   SetWindowPos(ToHwnd(w), release ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
                SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32Desktop::ShellOpen(const char* file) {
+  ShellExecuteA(GetDesktopWindow(), "open", file, nullptr, nullptr, SW_SHOW);
 }
 
 void Win32Desktop::Sleep(std::uint32_t ms) { ::Sleep(ms); }

@@ -19,6 +19,7 @@ class Win32Desktop final : public Desktop {
   PostResult PostMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                           std::intptr_t lParam) override;
   void SetTopMost(Hwnd window, bool release) override;
+  void ShellOpen(const char* file) override;
   void Sleep(std::uint32_t ms) override;
   std::uint32_t Milliseconds() override;
   bool PumpMessages() override;

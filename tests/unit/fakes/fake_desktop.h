@@ -95,6 +95,8 @@ class FakeDesktop : public Desktop {
     return r;
   }
   void SetTopMost(Hwnd w, bool release) override { topMost.emplace_back(w, release); }
+  void ShellOpen(const char* file) override { shellOpened.emplace_back(file); }
+  std::vector<Ansi> shellOpened;
   void Sleep(std::uint32_t ms) override {
     sleeps.push_back(ms);
     now_ += ms;
