@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "app_windows.h"
 #include "dynamic_api.h"
+#include "live_windows_win32.h"
 #include "push_check.h"
 #include "resource_ids.h"
 
@@ -149,9 +151,11 @@ void MainWindow::OnCreate() {
   corner_.reset(static_cast<HBITMAP>(
       LoadImageW(instance, MAKEINTRESOURCEW(IDB_CORNER), IMAGE_BITMAP, Px(480), Px(480), 0)));
   CreateMenus();
+  LiveWindowOpened();
   for (const ControlDesc& desc : ControlTable()) CreateControl(desc);
   // Frame4 lies in front of Frame1, which it covers in the collapsed layout.
   SetWindowPos(H(Ctl::Frame4), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  form_.AttachDialogs(AppDialogs());
   form_.Load();
 }
 
@@ -331,7 +335,7 @@ void MainWindow::OnDestroy() {
   KillTimer(hwnd_, kTimer1);
   KillTimer(hwnd_, kTimer2);
   form_.Unload();
-  PostQuitMessage(0);
+  LiveWindowClosed();  // the process ends with the program's last window
 }
 
 }  // namespace sorelka::win32

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app_windows.h"
 #include "main_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -15,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (window.PreTranslate(msg)) continue;
+    if (window.PreTranslate(msg) || sorelka::win32::PreTranslateAuxWindows(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

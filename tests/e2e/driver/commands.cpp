@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "aux_windows.h"
 #include "json.h"
 #include "other_windows.h"
 #include "remote_status.h"
@@ -372,6 +373,10 @@ const std::vector<Command>& Commands() {
       {L"answer", "answer TITLE BUTTON_ID", Answer},
       {L"text", "text HWND", Text},
       {L"rect", "rect ID", ScreenRect},
+      {L"top", "top CLASS PID TIMEOUT_MS", Top},
+      {L"wait-none", "wait-none CLASS PID TIMEOUT_MS", WaitNone},
+      {L"post", "post HWND MSG WPARAM LPARAM", Post},
+      {L"rich", "rich HWND", Rich},
   };
   return commands;
 }
