@@ -116,7 +116,7 @@ void DialogBody::CreateControl(HWND window, std::size_t index) {
 
   switch (c.kind) {
     case DialogKind::Button: cls = L"BUTTON"; style |= BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP; break;
-    case DialogKind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+    case DialogKind::Label: style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX; break;  // one line, clipped
     case DialogKind::Image: style |= SS_ICON; break;
     case DialogKind::Line: style |= SS_ETCHEDHORZ; height = 2; break;
     case DialogKind::PictureBox:

@@ -28,14 +28,20 @@ void TipWindow::Load() {
 }
 
 void TipWindow::ShowAndFocus() {
-  // The text is written by then: the reader may select and copy it but not change it.
-  if (HWND box = Box()) SendMessageW(box, EM_SETREADONLY, TRUE, 0);
+  HWND box = Box();
+  if (box && freshText_) {
+    // Written by now: the reader may select and copy it but not change it, from its top.
+    SendMessageW(box, EM_SETREADONLY, TRUE, 0);
+    SendMessageW(box, WM_VSCROLL, SB_TOP, 0);
+    freshText_ = false;
+  }
   AuxWindow::ShowAndFocus();
 }
 
 void TipWindow::SetWholeText(const Text& text) {
   if (HWND box = Box()) {
     SendMessageW(box, EM_SETREADONLY, FALSE, 0);
+    freshText_ = true;
     SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(W(text)));
   }
 }

@@ -23,6 +23,7 @@ class TipWindow final : public AuxWindow<TipWindow, TipWindowPort> {
 
  private:
   HWND Box() { return body().Control("RichTextBox1"); }
+  bool freshText_ = false;  // written since it was last shown
 };
 
 }  // namespace sorelka::win32

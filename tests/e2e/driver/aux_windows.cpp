@@ -75,7 +75,9 @@ int Top(const Target&, const Args& a) {
     j.Key("topmost").Bool(ex & WS_EX_TOPMOST).Key("owner").Int(HandleValue(GetWindow(w, GW_OWNER)));
     j.Key("sizable").Bool(style & WS_THICKFRAME).Key("minimizebox").Bool(style & WS_MINIMIZEBOX);
     j.Key("maximizebox").Bool(style & WS_MAXIMIZEBOX);
-    j.Key("small_icon").Bool(SendWithTimeout(w, WM_GETICON, ICON_SMALL, 0) != 0);
+    int z = 0;  // place in the Z order of top-level windows, 0 the front
+    for (HWND above = GetTopWindow(nullptr); above && above != w; above = GetWindow(above, GW_HWNDNEXT)) ++z;
+    j.Key("z").Int(z);
     j.Key("foreground").Int(HandleValue(GetForegroundWindow()));
     j.Key("focus").Int(info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : -1);
     j.Key("controls").BeginArray();
