@@ -70,7 +70,11 @@ int Top(const Target&, const Args& a) {
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info);
     j.Key("hwnd").Int(HandleValue(w)).Key("caption").Str(TextOf(w)).Key("dpi").Int(dpi);
+    RECT outer{};
+    GetWindowRect(w, &outer);
     j.Key("client").BeginArray().Int(client.right).Int(client.bottom).EndArray();
+    j.Key("window").BeginArray().Int(outer.left).Int(outer.top).Int(outer.right - outer.left)
+        .Int(outer.bottom - outer.top).EndArray();
     j.Key("style").Int(static_cast<DWORD>(style)).Key("exstyle").Int(static_cast<DWORD>(ex));
     j.Key("topmost").Bool(ex & WS_EX_TOPMOST).Key("owner").Int(HandleValue(GetWindow(w, GW_OWNER)));
     j.Key("sizable").Bool(style & WS_THICKFRAME).Key("minimizebox").Bool(style & WS_MINIMIZEBOX);
