@@ -1,5 +1,7 @@
-// One window base for every window of the program: registers the class once, attaches the
-// object to its window and hands each message to Derived::HandleMessage.
+// The base of every window of the program: registers the window class once, attaches the
+// object to its window for exactly the window's life, and routes messages to a member function.
+// A derived class declares `friend class BaseWindow<Derived>;` so its kClassName, FillClass and
+// HandleMessage may stay private.
 #pragma once
 #include <windows.h>
 
@@ -17,47 +19,54 @@ class BaseWindow {
   BaseWindow& operator=(const BaseWindow&) = delete;
 
   // Registers Derived's class once (name Derived::kClassName; Derived may define
-  // static void FillClass(WNDCLASSEXW&)) and creates the window with `this` attached at
-  // WM_NCCREATE, cleared at WM_NCDESTROY. Returns nullptr on failure.
-  HWND CreateWindowBase(DWORD exStyle, const wchar_t* title, DWORD style, int x, int y, int w, int h,
-                        HWND parent, HMENU menuOrId) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (!GetClassInfoExW(instance, Derived::kClassName, &existing)) {
-      WNDCLASSEXW wc{};
-      wc.cbSize = sizeof wc;
-      wc.lpfnWndProc = Proc;
-      wc.hInstance = instance;
-      wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-      wc.lpszClassName = Derived::kClassName;
-      if constexpr (requires(WNDCLASSEXW& c) { Derived::FillClass(c); }) Derived::FillClass(wc);
-      if (!RegisterClassExW(&wc)) return nullptr;
-    }
+  // static void FillClass(WNDCLASSEXW&) to set icon/cursor/brush) and creates the window
+  // with `this` attached at WM_NCCREATE, cleared at WM_NCDESTROY. Returns nullptr on failure,
+  // with the reason in GetLastError().
+  HWND CreateWindowBase(DWORD exStyle, const wchar_t* title, DWORD style, int x, int y, int w,
+                        int h, HWND parent, HMENU menuOrId) {
+    if (!RegisterOnce()) return nullptr;
     return CreateWindowExW(exStyle, Derived::kClassName, title, style, x, y, w, h, parent, menuOrId,
-                           instance, this);
+                           GetModuleHandleW(nullptr), static_cast<Derived*>(this));
   }
 
+  // Derived implements: LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
  private:
+  static bool RegisterOnce() {
+    static ATOM atom = 0;
+    if (atom) return true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = Derived::kClassName;
+    if constexpr (requires(WNDCLASSEXW& c) { Derived::FillClass(c); }) Derived::FillClass(wc);
+    atom = RegisterClassExW(&wc);
+    return atom != 0;
+  }
+
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-    BaseWindow* self = nullptr;
+    Derived* self = nullptr;
     if (msg == WM_NCCREATE) {
-      self = static_cast<BaseWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+      self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
       self->hwnd_ = hwnd;
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     } else {
-      self = reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+      self = reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
+    // Messages before WM_NCCREATE (WM_GETMINMAXINFO) and after WM_NCDESTROY find no object.
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    LRESULT result = static_cast<Derived*>(self)->HandleMessage(msg, wp, lp);
     if (msg == WM_NCDESTROY) {
+      // The object hears of it first, to drop what it holds of the window, then lets go.
+      self->HandleMessage(msg, wp, lp);
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       self->hwnd_ = nullptr;
+      return DefWindowProcW(hwnd, msg, wp, lp);
     }
-    return result;
+    return self->HandleMessage(msg, wp, lp);
   }
 
   HWND hwnd_ = nullptr;

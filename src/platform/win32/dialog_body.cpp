@@ -89,6 +89,7 @@ HICON DialogBody::PictureFor(Picture p, int size) {
 
 void DialogBody::CreateControls(HWND window) {
   RegisterPictureBox();
+  icons_.clear();
   for (int f = 0; f < 2; ++f)
     fonts_[f].reset(CreateFontW(-MulDiv(kPointsX100[f], dpi_, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                 SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
