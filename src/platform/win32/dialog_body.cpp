@@ -137,6 +137,10 @@ void DialogBody::CreateControl(HWND window, std::size_t index) {
   controls_[index] = h;
   SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(c.font)), FALSE);
   switch (c.kind) {
+    case DialogKind::Line:
+      // The static control widens an etched line by its edge when made (seen under Wine).
+      SetWindowPos(h, nullptr, 0, 0, Px(c.width), height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
     case DialogKind::Image:
       SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(PictureFor(c.picture, 16)), 0);
       break;
