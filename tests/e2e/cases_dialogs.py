@@ -183,7 +183,16 @@ def tip_window(c):
     check(again["count"] == 1 and again["hwnd"] == w["hwnd"], f"{again['count']} tip windows after a second Help")
     check_tip_text(c, again)
 
-    keys_to(c, w["hwnd"], "Return")
+    # Tab order: cmdOK (0), then the help text (3) inside the picture box, and round again.
+    keys_to(c, w["hwnd"], "Tab")
+    text_id = named["RichTextBox1"]["id"]
+    wait_until(lambda: window(c, app, TIP_CLASS)["focus"] == text_id, 3, "Tab to the help text")
+    c.keys("Tab")
+    wait_until(lambda: window(c, app, TIP_CLASS)["focus"] == IDOK, 3, "Tab back to cmdOK")
+    c.keys("shift+Tab")
+    wait_until(lambda: window(c, app, TIP_CLASS)["focus"] == text_id, 3, "Shift+Tab to the help text")
+
+    c.keys("Return")  # the default button takes Enter wherever the focus is
     wait_closed(c, app, TIP_CLASS, "after Enter")
     menu(c, app, MENU_HELP)
     w = window(c, app, TIP_CLASS)

@@ -201,6 +201,12 @@ bool DialogBody::PreTranslate(HWND window, MSG& msg) {
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
     return true;
   }
+  // Tab leaves the help text too, which as a multi-line box would keep it.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
+    if (HWND next = GetNextDlgTabItem(window, GetFocus(), (GetKeyState(VK_SHIFT) & 0x8000) != 0)) SetFocus(next);
+    return true;
+  }
+  if (msg.message == WM_CHAR && (msg.wParam == L'\t' || msg.wParam == L'\r' || msg.wParam == 0x1B)) return true;
   return IsDialogMessageW(window, &msg) != FALSE;
 }
 

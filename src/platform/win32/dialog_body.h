@@ -30,8 +30,9 @@ class DialogBody {
   HWND Control(const char* name) const;
   // WM_CTLCOLORSTATIC of a label or picture box; 0 for anything else.
   LRESULT CtlColor(HDC dc, HWND control) const;
-  // Enter and Esc press OK wherever the focus is (it is the default and cancel button);
-  // everything else is the dialog keyboard. True when the message was used.
+  // Enter and Esc press OK wherever the focus is (it is the default and cancel button), Tab
+  // walks the tab order even out of the help text; the rest is the dialog keyboard. True when
+  // the message was used.
   bool PreTranslate(HWND window, MSG& msg);
   // WM_ACTIVATE: remember the focus when the window goes to the back, give it back after.
   bool OnActivate(HWND window, WPARAM wp);
