@@ -3,7 +3,7 @@ process ends while they are open."""
 import os
 import re
 
-from harness import case, check, fail, wait_until, CaseFailure
+from harness import case, check, fail, wait_until
 
 START_TIMEOUT_S = 15
 OPEN_MS = 5000
@@ -119,7 +119,6 @@ def with_pid(c):
 
 def check_controls(w, table):
     dpi = w["dpi"]
-    by_id = {ctl["id"]: ctl for ctl in w["controls"]}
     problems, named = [], {}
     # The window lists its controls in table order, each container before what it holds.
     controls = w["controls"]
@@ -138,7 +137,6 @@ def check_controls(w, table):
         if any(wv is not None and abs(g - wv) > TOLERANCE_PX for g, wv in zip(got["rect"], want)):
             problems.append(f"{name}: at {got['rect']} px, expected {want}")
     check(not problems, "; ".join(problems))
-    del by_id
     return named
 
 
