@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "app_windows.h"
 #include "dynamic_api.h"
 #include "live_windows_win32.h"
 #include "push_check.h"
@@ -155,7 +154,6 @@ void MainWindow::OnCreate() {
   for (const ControlDesc& desc : ControlTable()) CreateControl(desc);
   // Frame4 lies in front of Frame1, which it covers in the collapsed layout.
   SetWindowPos(H(Ctl::Frame4), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  form_.AttachDialogs(AppDialogs());
   form_.Load();
 }
 

@@ -24,6 +24,7 @@ class MainWindow final : public FormPort {
   static void RegisterClass(HINSTANCE instance);
   bool Create(HINSTANCE instance);
   void Show(int showCommand);
+  void AttachDialogs(Dialogs& dialogs) { form_.AttachDialogs(dialogs); }  // before Create
   HWND hwnd() const { return hwnd_; }
   // Keyboard handling of a dialog, with Tab driven by the tab indexes. True when handled.
   bool PreTranslate(MSG& msg);

@@ -11,12 +11,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   sorelka::win32::MainWindow::RegisterClass(instance);
   static sorelka::win32::MainWindow window;  // lives as long as the process
+  static sorelka::win32::Win32Desktop desktop;
+  static sorelka::win32::AuxWindows auxWindows{desktop};  // may outlive the main window
+  window.AttachDialogs(auxWindows.dialogs());
   if (!window.Create(instance)) return 1;
   window.Show(showCommand);
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (window.PreTranslate(msg) || sorelka::win32::PreTranslateAuxWindows(msg)) continue;
+    if (window.PreTranslate(msg) || auxWindows.PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
