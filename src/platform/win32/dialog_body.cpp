@@ -96,7 +96,9 @@ void DialogBody::CreateControls(HWND window) {
                                 DEFAULT_PITCH | FF_DONTCARE, kFontFace));
   if (desc_.icon != Picture::None) {
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PictureFor(desc_.icon, 16)));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PictureFor(desc_.icon, 32)));
+    // The chat picture is drawn at 16 x 16 only; the program's icon is the same picture at 32.
+    const Picture big = desc_.icon == Picture::Chat ? Picture::Program : desc_.icon;
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PictureFor(big, 32)));
   }
   controls_.assign(desc_.controls.size(), nullptr);
   backgrounds_.clear();
