@@ -49,6 +49,8 @@ target_include_directories(chatpeer PRIVATE src)  # the handle owners it shares 
 
 file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS tests/e2e/driver/*.cpp)
 windows_program(e2e_driver SOURCES ${DRIVER_SOURCES} LIBS comctl32 gdi32 user32 kernel32)
+# A stand-in web browser that records the address it is opened with.
+windows_program(url_handler WIN32 SOURCES tests/e2e/url_handler/url_handler.cpp LIBS shell32 kernel32)
 
 # Figures taken under Wine against the stand-in chat windows (bench/wine/run.sh).
 windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/platform/win32/desktop_win32.cpp

@@ -54,6 +54,7 @@ class CountingDesktop final : public Desktop {
   bool SetWindowAlpha(Hwnd, std::uint8_t) override { return false; }
   void ResetWindowAlpha(Hwnd, const Layering&) override {}
   std::uint32_t WindowProcess(Hwnd) override { return 0; }
+  void ShellOpen(const char*) override {}
   void Sleep(std::uint32_t) override {}
   std::uint32_t Milliseconds() override { return 0; }
   bool PumpMessages() override { return true; }

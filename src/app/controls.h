@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/colour.h"
 #include "platform/ids.h"
 
 namespace sorelka {
@@ -45,12 +46,6 @@ struct KindFacts {
 const KindFacts& FactsOf(Kind k);
 
 enum class Font : std::uint8_t { WindowDefault, MsPGothic8, UiGothic8, UiGothic9 };
-
-struct Colour {
-  std::uint8_t r, g, b;
-};
-inline constexpr Colour kRed{255, 0, 0}, kBlue{0, 0, 255}, kPurple{192, 0, 192},
-    kGreen{0, 128, 0}, kLightGreen{0, 192, 0}, kMagenta{255, 0, 255};
 
 inline constexpr int kNoTextLimit = -1;  // a text box that takes as much as the user pastes
 

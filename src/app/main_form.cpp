@@ -3,6 +3,7 @@
 #include "app/always_on_top.h"
 #include "app/start_layout.h"
 #include "discovery/status_display.h"
+#include "dialogs/home_page.h"
 
 namespace sorelka {
 
@@ -48,7 +49,10 @@ void MainForm::MenuClick(Menu m) {
     case Menu::Skeleton:
       if (!send_.Sending()) slide_.SkeletonClick();  // a send under way keeps the layout still
       break;
-    default: break;  // the tip and version windows come later
+    case Menu::Help: if (dialogs_) dialogs_->Tip().Open(); break;
+    case Menu::Info: if (dialogs_) dialogs_->About().Open(); break;
+    case Menu::GoHome: GoHome(desktop_); break;
+    default: break;
   }
 }
 

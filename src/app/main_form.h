@@ -10,6 +10,7 @@
 #include "send/send_command.h"
 #include "translucency/panel_slide.h"
 #include "translucency/translucency.h"
+#include "dialogs/dialogs.h"
 
 namespace sorelka {
 
@@ -18,6 +19,9 @@ class MainForm {
   MainForm(FormPort& form, Desktop& desktop)
       : form_(form), desktop_(desktop), sendOptions_(form), discovery_(desktop), readout_(form),
         send_(form, desktop) {}
+
+  // The tip and version windows that the menu opens (none: those menu items do nothing).
+  void AttachDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
 
   // --- start-up and shutdown ---
   void Load();
@@ -60,6 +64,7 @@ class MainForm {
   Translucency translucency_{form_, desktop_};
   PanelSlide slide_{form_, desktop_};
   PopupMenus popups_{form_};
+  Dialogs* dialogs_ = nullptr;
 };
 
 }  // namespace sorelka

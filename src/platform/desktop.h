@@ -58,6 +58,11 @@ class Desktop {
   // GetWindowThreadProcessId's process; 0 for a window that is gone.
   virtual std::uint32_t WindowProcess(Hwnd window) = 0;
 
+  // --- the shell ---
+  // ShellExecuteA(GetDesktopWindow(), "open", file, NULL, NULL, SW_SHOW), result ignored:
+  // when no program takes the file or address, nothing is shown.
+  virtual void ShellOpen(const char* file) = 0;
+
   // --- time ---
   virtual void Sleep(std::uint32_t ms) = 0;          // handles no window events
   virtual std::uint32_t Milliseconds() = 0;          // timeGetTime

@@ -159,6 +159,37 @@ INFO16 = [
     "................",
 ]
 
+# --- Browser: a globe, for the web pages the chat room lives in --------------
+
+BROWSER_COLOURS = {
+    'K': (0x10, 0x38, 0x70),  # outline
+    's': (0xB8, 0xDC, 0xFF),  # sea, lit
+    'S': (0x48, 0x90, 0xE0),  # sea
+    'D': (0x28, 0x60, 0xB8),  # sea, shade
+    'g': (0x90, 0xD8, 0x70),  # land, lit
+    'G': (0x38, 0xA0, 0x38),  # land
+    'H': (0x20, 0x70, 0x20),  # land, shade
+}
+
+BROWSER16 = [
+    ".....KKKKKK.....",
+    "...KKssgggSKK...",
+    "..KsssgggGSSSK..",
+    ".KssgggggGSSSSK.",
+    ".KsggggggGGSSSK.",
+    "KssgggggGGSSSgGK",
+    "KssSgggGGSSSSgGK",
+    "KsSSSSgGSSSSgGGK",
+    "KSSSSSSgGSSSgGHK",
+    "KSSSSSSggGSSSHDK",
+    "KSSSSSSgGGGSSSDK",
+    ".KSSSSSSgGHSSDK.",
+    ".KSSSSSSgHSSDDK.",
+    "..KSSSSSSHSDDK..",
+    "...KKDDDDDDKK...",
+    ".....KKKKKK.....",
+]
+
 
 def to_pixels(grid, colours):
     """Character grid -> rows of RGB tuples, None for transparent."""
@@ -306,6 +337,7 @@ def main(argv):
     app32 = to_pixels(APP32, APP_COLOURS)
     messenger = to_pixels(MESSENGER16, MESSENGER_COLOURS)
     info = to_pixels(INFO16, INFO_COLOURS)
+    browser = to_pixels(BROWSER16, BROWSER_COLOURS)
 
     write_ico(os.path.join(RES, 'app.ico'),
               [(app16, 4, APP_PALETTE), (app32, 4, APP_PALETTE)])
@@ -315,12 +347,15 @@ def main(argv):
               [(messenger, 8, palette_for(messenger, first=[(0, 0, 0)]))])
     write_ico(os.path.join(RES, 'info.ico'),
               [(info, 8, palette_for(info, first=[(0, 0, 0)]))])
+    write_ico(os.path.join(RES, 'browser.ico'),
+              [(browser, 8, palette_for(browser, first=[(0, 0, 0)]))])
     write_bmp8(os.path.join(RES, 'corner.bmp'), app32, BUTTON_FACE)
 
     if '--preview' in argv:
         os.makedirs(preview_dir, exist_ok=True)
         for name, pixels in (('app16', app16), ('app32', app32),
-                             ('messenger', messenger), ('info', info)):
+                             ('messenger', messenger), ('info', info),
+                             ('browser', browser)):
             preview(os.path.join(preview_dir, name + '.png'), pixels)
         print('previews in', preview_dir)
 

@@ -6,7 +6,7 @@
 
 namespace sorelka::win32 {
 
-App::App() : resources_(ScreenDpi()) {}
+App::App() : resources_(ScreenDpi()) { form_.AttachDialogs(aux_.dialogs()); }
 
 int App::Run(int showCommand) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
@@ -19,11 +19,12 @@ int App::Run(int showCommand) {
     return 1;
   }
   window_.Show(showCommand);
-  desktop_.SetPreTranslate([this](MSG& msg) { return window_.PreTranslate(msg); });
+  const auto keys = [this](MSG& msg) { return window_.PreTranslate(msg) || aux_.PreTranslate(msg); };
+  desktop_.SetPreTranslate(keys);
 
   MSG msg{};
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (window_.PreTranslate(msg)) continue;
+    if (keys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -6,6 +6,7 @@
 #undef MessageBox
 
 #include "app/main_form.h"
+#include "app_windows.h"
 #include "control_windows.h"
 #include "desktop_win32.h"
 #include "form_port_win32.h"
@@ -31,6 +32,7 @@ class App {
   Win32Form port_{windows_, resources_, desktop_, loops_};
   MainForm form_{port_, desktop_};
   MainWindow window_{windows_, resources_, port_, form_, loops_};
+  AuxWindows aux_{desktop_};  // the tip and version windows; they may outlive the main window
 };
 
 }  // namespace sorelka::win32

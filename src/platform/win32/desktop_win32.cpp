@@ -1,6 +1,7 @@
 #include "desktop_win32.h"
 
 #include <mmsystem.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -74,6 +75,10 @@ void Win32Desktop::WaitForMessages(std::uint32_t ms) {
 void Win32Desktop::SetTopMost(Hwnd w, bool release) {
   SetWindowPos(ToHwnd(w), release ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
                SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32Desktop::ShellOpen(const char* file) {
+  ShellExecuteA(GetDesktopWindow(), "open", file, nullptr, nullptr, SW_SHOW);
 }
 
 void Win32Desktop::Sleep(std::uint32_t ms) { ::Sleep(ms); }

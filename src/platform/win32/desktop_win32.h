@@ -35,6 +35,7 @@ class Win32Desktop final : public Desktop {
   bool SetWindowAlpha(Hwnd window, std::uint8_t alpha) override;
   void ResetWindowAlpha(Hwnd window, const Layering& before) override;
   std::uint32_t WindowProcess(Hwnd window) override;
+  void ShellOpen(const char* file) override;
   void Sleep(std::uint32_t ms) override;
   std::uint32_t Milliseconds() override;
   bool PumpMessages() override;

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "dynamic_api.h"
+#include "live_windows_win32.h"
+#include "live_windows_win32.h"
 #include "push_check.h"
 #include "wide.h"
 #include "win32_kinds.h"
@@ -96,6 +98,7 @@ LRESULT MainWindow::OnCreate() {
     if (!CreateControl(desc)) return -1;
   for (Ctl front : kFramesInFront)
     SetWindowPos(w_.H(front), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  LiveWindowOpened();
   port_.Tip().Create(w_.H(Ctl::Slider));
   // Send's mouse moves pop up its hint: hook its procedure, keeping its own underneath.
   SetPropW(w_.H(Ctl::Send), kSendHookProp, this);
@@ -327,7 +330,7 @@ void MainWindow::OnDestroy() {
   KillTimer(hwnd(), kTimer2);
   port_.Tip().Destroy();
   UnloadOnce();
-  PostQuitMessage(0);
+  LiveWindowClosed();  // the process ends with the program's last window
 }
 
 void MainWindow::OnNcDestroy() {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "aux_windows.h"
 #include "json.h"
 #include "layers.h"
 #include "other_windows.h"
@@ -423,6 +424,10 @@ const std::vector<Command>& Commands() {
       {L"popups", "popups", Popups},
       {L"tips", "tips", Tips},
       {L"fault", "fault", Fault},
+      {L"top", "top CLASS PID TIMEOUT_MS", Top},
+      {L"wait-none", "wait-none CLASS PID TIMEOUT_MS", WaitNone},
+      {L"post-hwnd", "post-hwnd HWND MSG WPARAM LPARAM", Post},
+      {L"rich", "rich HWND", Rich},
   };
   return commands;
 }

@@ -119,6 +119,8 @@ class FakeDesktop : public Desktop {
   int answerProbes = 0;
   std::vector<std::uint32_t> blocked;  // every time the caller was kept waiting, in ms
   void SetTopMost(Hwnd w, bool release) override { topMost.emplace_back(w, release); }
+  void ShellOpen(const char* file) override { shellOpened.emplace_back(file); }
+  std::vector<Ansi> shellOpened;
   void Sleep(std::uint32_t ms) override {
     sleeps.push_back(ms);
     now_ += ms;

@@ -1,0 +1,14 @@
+// frmAbout: the version window.
+#pragma once
+#include "aux_window.h"
+#include "dialogs/dialog_port.h"
+
+namespace sorelka::win32 {
+
+class AboutWindow final : public AuxWindow<AboutWindow, DialogPort> {
+ public:
+  static constexpr wchar_t kClassName[] = L"SorelkaAboutWindow";
+  AboutWindow() : AuxWindow(AboutWindowDesc()) {}
+};
+
+}  // namespace sorelka::win32

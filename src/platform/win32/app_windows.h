@@ -1,0 +1,30 @@
+// The program's windows besides the main window (tip and version), owned by the composition
+// root for the life of the process: they may outlive the main window.
+#pragma once
+#include <windows.h>
+
+#include "about_window.h"
+#include "dialogs/dialogs.h"
+#include "platform/desktop.h"
+#include "tip_window.h"
+
+namespace sorelka::win32 {
+
+class AuxWindows {
+ public:
+  explicit AuxWindows(Desktop& desktop);
+  AuxWindows(const AuxWindows&) = delete;
+  AuxWindows& operator=(const AuxWindows&) = delete;
+
+  // What the main window's menu opens.
+  Dialogs& dialogs() { return dialogs_; }
+  // Dialog keys for the tip and version windows, from the message loop. True when used.
+  bool PreTranslate(MSG& msg) { return tip_.PreTranslate(msg) || about_.PreTranslate(msg); }
+
+ private:
+  TipWindow tip_;
+  AboutWindow about_;
+  Dialogs dialogs_;
+};
+
+}  // namespace sorelka::win32

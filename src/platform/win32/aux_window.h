@@ -1,0 +1,82 @@
+// A window of the program beside the main window (tip, version): made from its table, not
+// owned by the main window, counted among the program's live windows, closed by its OK button.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+#include "base_window.h"
+#include "desktop_win32.h"
+#include "dialog_body.h"
+#include "live_windows_win32.h"
+
+namespace sorelka::win32 {
+
+template <typename Derived, typename Port>
+class AuxWindow : public BaseWindow<Derived>, public Port {
+ public:
+  explicit AuxWindow(const DialogDesc& desc) : desc_(desc), body_(desc) {}
+
+  std::function<void()> onOk;  // the OK button, Enter, Esc
+
+  // DialogPort
+  bool Loaded() override { return this->hwnd() != nullptr; }
+  void Load() override {
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (desc_.sizable ? WS_THICKFRAME : 0);
+    // No owner: under Wine an owned window keeps its owner out of the topmost band.
+    const DWORD exStyle = WS_EX_CONTROLPARENT | (desc_.sizable ? 0 : WS_EX_DLGMODALFRAME);
+    const RECT at = body_.Placement(style, exStyle);
+    this->CreateWindowBase(exStyle, reinterpret_cast<const wchar_t*>(desc_.caption), style, at.left, at.top,
+                           at.right - at.left, at.bottom - at.top, nullptr, nullptr);
+  }
+  void ShowAndFocus() override {
+    HWND w = this->hwnd();
+    if (!w) return;
+    ShowWindow(w, SW_SHOW);
+    SetForegroundWindow(w);
+    SetActiveWindow(w);
+    body_.OnActivate(w, WA_ACTIVE);
+  }
+  void Unload() override {
+    if (this->hwnd()) DestroyWindow(this->hwnd());
+  }
+  Hwnd WindowHandle() override { return FromHwnd(this->hwnd()); }
+
+  bool PreTranslate(MSG& msg) { return body_.PreTranslate(this->hwnd(), msg); }
+
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+      case WM_CREATE: return OnCreate();
+      case WM_COMMAND: OnCommand(LOWORD(wp)); return 0;
+      case DM_GETDEFID: return MAKELONG(DialogBody::kOkId, DC_HASDEFID);
+      case WM_CTLCOLORSTATIC:
+        if (LRESULT brush = body_.CtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp))) return brush;
+        break;
+      case WM_ACTIVATE:
+        if (body_.OnActivate(this->hwnd(), wp)) return 0;
+        break;
+      case WM_DESTROY: LiveWindowClosed(); return 0;
+      case WM_NCDESTROY: body_.Release(); break;
+      default: break;
+    }
+    return this->Default(msg, wp, lp);
+  }
+
+ protected:
+  DialogBody& body() { return body_; }
+
+ private:
+  LRESULT OnCreate() {
+    LiveWindowOpened();
+    body_.CreateControls(this->hwnd());
+    return 0;
+  }
+  void OnCommand(int id) {
+    if ((id == IDOK || id == IDCANCEL) && onOk) onOk();
+  }
+
+  const DialogDesc& desc_;
+  DialogBody body_;
+};
+
+}  // namespace sorelka::win32

@@ -1,0 +1,29 @@
+// frmTip: the tip window with the help text in a rich edit control.
+#pragma once
+#include "aux_window.h"
+#include "dialogs/dialogs.h"
+
+namespace sorelka::win32 {
+
+class TipWindow final : public AuxWindow<TipWindow, TipWindowPort> {
+ public:
+  static constexpr wchar_t kClassName[] = L"SorelkaTipWindow";
+  TipWindow() : AuxWindow(TipWindowDesc()) {}
+
+  void Load() override;
+  void ShowAndFocus() override;
+
+  // TipTextPort, over RichTextBox1
+  void SetWholeText(const Text& text) override;
+  int TextLength() override;
+  void SetSelStart(int position) override;
+  void SetSelColour(Colour colour) override;
+  void SetSelEmphasis(bool on) override;
+  void SetSelText(const Text& text) override;
+
+ private:
+  HWND Box() { return body().Control("RichTextBox1"); }
+  bool freshText_ = false;  // written since it was last shown
+};
+
+}  // namespace sorelka::win32
