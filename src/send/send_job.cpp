@@ -75,7 +75,10 @@ SendJob::State SendJob::Run(Desktop& desktop, std::uint32_t sliceMs) {
           if (cancelled_) break;
           if (!Post(desktop, target_.InputWindow, kWmImeChar, codes_[char_])) break;
           ++char_;
-          if (++posts % kPostsBetweenClockReads == 0 && desktop.Milliseconds() - start >= sliceMs)
+          // A slice never ends on a line's last character: what follows it (the line counted
+          // as sent, or its pause) belongs to the same step, so a cancel cannot come between.
+          if (++posts % kPostsBetweenClockReads == 0 && char_ < codes_.size() &&
+              desktop.Milliseconds() - start >= sliceMs)
             return State::Working;
         }
         if (phase_ != Phase::Type || cancelled_) break;

@@ -415,3 +415,29 @@ TEST(SendCommand, TargetThatStopsAnsweringStopsTheSendWithTheTextKept) {
 
 }  // namespace
 }  // namespace sorelka
+
+namespace sorelka {
+namespace {
+
+// A slice that runs out on a line's last character must still count the line as sent, so a
+// cancel right then cannot leave it in the box to be typed a second time.
+TEST(SendJob, LineTypedWholeIsCountedEvenWhenTheSliceEndsOnItsLastCharacter) {
+  FakeDesktop desktop;
+  Hwnd messenger = desktop.Add(0, "IMWindowClass");
+  desktop.postHook = [&](Hwnd, std::uint32_t) {
+    desktop.Advance(1);  // every post takes a millisecond
+    return PostResult::Posted;
+  };
+  ChatTarget target;
+  target.Kind = KindMessenger;
+  target.InputWindow = messenger;
+  SendJob job(target, DeliveryOptions{}, {Text(64, u'a'), u"bbb"});  // no send click is due
+  job.Run(desktop, 10);
+  job.Cancel();
+  EXPECT_EQ(job.Run(desktop, 10), SendJob::State::Stopped);
+  EXPECT_EQ(desktop.posted.size(), 64u);
+  EXPECT_EQ(job.LinesSent(), 1u);
+}
+
+}  // namespace
+}  // namespace sorelka
