@@ -11,15 +11,6 @@ namespace {
 
 constexpr DWORD kPollMs = 5;
 
-long long HandleValue(HWND w) { return static_cast<long long>(reinterpret_cast<INT_PTR>(w)); }
-
-int Fail(const char* error) {
-  Json j;
-  j.Begin().Key("ok").Bool(false).Key("error").Str(error).End();
-  j.Print();
-  return 1;
-}
-
 bool Number(const Args& a, size_t at, long long& v) { return a.size() > at && ParseInt(a[at], v); }
 
 // The top-level windows of `className` (of process `pid`, unless 0), visible or not.

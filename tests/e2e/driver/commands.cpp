@@ -15,16 +15,7 @@ namespace {
 constexpr DWORD kPollMs = 5;
 constexpr int kActivatCheckId = 1000;
 
-long long HandleValue(HWND w) { return static_cast<long long>(reinterpret_cast<INT_PTR>(w)); }
-
 bool SameClass(HWND w, const wchar_t* name) { return lstrcmpiW(ClassOf(w).c_str(), name) == 0; }
-
-int Fail(const char* error) {
-  Json j;
-  j.Begin().Key("ok").Bool(false).Key("error").Str(error).End();
-  j.Print();
-  return 1;
-}
 
 // Every command but `foreground` works on the program's main window.
 HWND MainOrNull(const Target& t) { return FindMain(t); }

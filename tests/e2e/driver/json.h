@@ -38,4 +38,15 @@ class Json {
   bool afterKey_ = false;
 };
 
+// A window handle as a number in an answer.
+inline long long HandleValue(HWND w) { return static_cast<long long>(reinterpret_cast<INT_PTR>(w)); }
+
+// Prints {"ok":false,"error":...}; the exit code of a failed command.
+inline int Fail(const char* error) {
+  Json j;
+  j.Begin().Key("ok").Bool(false).Key("error").Str(error).End();
+  j.Print();
+  return 1;
+}
+
 }  // namespace e2e

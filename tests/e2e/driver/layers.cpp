@@ -10,15 +10,6 @@ namespace e2e {
 
 namespace {
 
-long long HandleValue(HWND w) { return static_cast<long long>(reinterpret_cast<INT_PTR>(w)); }
-
-int Fail(const char* error) {
-  Json j;
-  j.Begin().Key("ok").Bool(false).Key("error").Str(error).End();
-  j.Print();
-  return 1;
-}
-
 DWORD ProcessOf(HWND w) {
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);

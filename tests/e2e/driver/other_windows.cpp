@@ -10,15 +10,6 @@ constexpr DWORD kPollMs = 5;
 constexpr DWORD kCloseTimeoutMs = 5000;
 constexpr int kMessageTextId = 0xFFFF;  // the static holding a message box's text
 
-long long HandleValue(HWND w) { return static_cast<long long>(reinterpret_cast<INT_PTR>(w)); }
-
-int Fail(const char* error) {
-  Json j;
-  j.Begin().Key("ok").Bool(false).Key("error").Str(error).End();
-  j.Print();
-  return 1;
-}
-
 bool Timeout(const Args& a, size_t at, DWORD& ms) {
   long long v = 0;
   if (a.size() <= at || !ParseInt(a[at], v) || v < 0) return false;
