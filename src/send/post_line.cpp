@@ -63,7 +63,11 @@ bool PostLine(const Text& line, const ChatTarget& target, const DeliveryOptions&
     switch (job.Run(desktop, kMaxWaitMs)) {
       case SendJob::State::Finished: return true;
       case SendJob::State::Stopped: return false;
-      case SendJob::State::Waiting: desktop.Sleep(job.WakeAt() - desktop.Milliseconds()); break;
+      case SendJob::State::Waiting: {
+        const auto left = static_cast<std::int32_t>(job.WakeAt() - desktop.Milliseconds());
+        if (left > 0) desktop.Sleep(static_cast<std::uint32_t>(left));
+        break;
+      }
       case SendJob::State::Working: break;
     }
   }
