@@ -2,8 +2,8 @@
 
 #include "app/always_on_top.h"
 #include "app/start_layout.h"
-#include "discovery/status_display.h"
 #include "dialogs/home_page.h"
+#include "discovery/status_display.h"
 
 namespace sorelka {
 

@@ -3,6 +3,7 @@
 #pragma once
 #include "app/popup_menus.h"
 #include "app/send_options.h"
+#include "dialogs/dialogs.h"
 #include "discovery/readout.h"
 #include "discovery/target_discovery.h"
 #include "platform/desktop.h"
@@ -10,7 +11,6 @@
 #include "send/send_command.h"
 #include "translucency/panel_slide.h"
 #include "translucency/translucency.h"
-#include "dialogs/dialogs.h"
 
 namespace sorelka {
 
@@ -59,12 +59,12 @@ class MainForm {
   TargetDiscovery discovery_;
   Readout readout_;
   SendCommand send_;
-  bool exitRequested_ = false;
-  bool unloaded_ = false;
   Translucency translucency_{form_, desktop_};
   PanelSlide slide_{form_, desktop_};
   PopupMenus popups_{form_};
-  Dialogs* dialogs_ = nullptr;
+  Dialogs* dialogs_ = nullptr;  // owned by the shell: they may outlive the main window
+  bool exitRequested_ = false;
+  bool unloaded_ = false;
 };
 
 }  // namespace sorelka
