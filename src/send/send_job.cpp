@@ -12,7 +12,16 @@ constexpr std::size_t kPostsBetweenClockReads = 64;
 SendJob::SendJob(ChatTarget target, DeliveryOptions options, std::vector<Text> composed)
     : target_(std::move(target)), options_(options), lines_(std::move(composed)),
       commandWindow_(SendCommandWindow(target_, options_)) {
-  if (lines_.empty()) phase_ = Phase::FinalCheck;
+  SkipLinesWithNothingToSend();
+  if (line_ == lines_.size()) phase_ = Phase::FinalCheck;
+}
+
+// A line with nothing to type and no click due has gone out as soon as it is reached.
+void SendJob::SkipLinesWithNothingToSend() {
+  while (line_ < lines_.size() && lines_[line_].empty() && !commandWindow_) {
+    ++linesSent_;
+    ++line_;
+  }
 }
 
 void SendJob::Wait(std::uint32_t until) {
@@ -54,6 +63,7 @@ bool SendJob::Answered(Desktop& desktop, Hwnd window) {
 void SendJob::LineDone() {
   ++linesSent_;
   ++line_;
+  SkipLinesWithNothingToSend();
   char_ = 0;
   codes_.clear();
   phase_ = line_ < lines_.size() ? Phase::Type : Phase::FinalCheck;

@@ -48,6 +48,7 @@ class SendJob {
   // True when `window` answered; otherwise stops once it has not for kAnswerLimitMs.
   bool Answered(Desktop& desktop, Hwnd window);
   void LineDone();
+  void SkipLinesWithNothingToSend();
 
   ChatTarget target_;
   DeliveryOptions options_;
