@@ -1,11 +1,8 @@
 #!/usr/bin/env python3
-"""Checks the zips scripts/package wrote against the sources: the files in each zip, the text
-files readable by Notepad, the architecture of each executable, and its version resource and
-manifest carrying the version that project() in CMakeLists.txt sets.
-Usage: check_package.py [DIST]   (default: dist). Ends with "N passed, M failed"."""
-import io
+"""Checks what scripts/package wrote: each zip's files, its text files as Notepad wants them,
+the executable's architecture, and the version of project() in CMakeLists.txt in its version
+resource and manifest. Usage: check_package.py [DIST]. Ends with "N passed, M failed"."""
 import re
-import shutil
 import struct
 import subprocess
 import sys
@@ -15,54 +12,28 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 ARCHES = {"win32": 0x14C, "win64": 0x8664}  # PE machine: i386, AMD64
-FILES = {"sorelka.exe", "README.txt", "LICENSE.txt"}
 BOM = b"\xef\xbb\xbf"
 
 
-def cmake_version():
-    text = (ROOT / "CMakeLists.txt").read_text(encoding="utf-8")
-    m = re.search(r"project\(\s*sorelka\s+VERSION\s+([0-9]+(?:\.[0-9]+){0,3})", text)
-    if not m:
-        sys.exit("no version in project() of CMakeLists.txt")
-    return m.group(1)
-
-
-def four_parts(version):
-    return (version.split(".") + ["0"] * 4)[:4]
-
-
 def check_text(data, source):
-    if not data.startswith(BOM):
-        return "no UTF-8 byte-order mark"
     body = data[len(BOM):]
-    if re.search(rb"(?<!\r)\n", body):
-        return "a line ends without CR"
-    if body.decode("utf-8").replace("\r\n", "\n") != source.read_text(encoding="utf-8"):
-        return f"differs from {source.name}"
-    return None
-
-
-def decompile_resources(exe):
-    for tool in ("x86_64-w64-mingw32-windres", "i686-w64-mingw32-windres"):
-        if shutil.which(tool):
-            return subprocess.run([tool, "-i", str(exe), "-O", "rc"], check=True,
-                                  capture_output=True, text=True, errors="replace").stdout
-    raise RuntimeError("no mingw-w64 windres to read the resources")
+    if not data.startswith(BOM) or re.search(rb"(?<!\r)\n", body):
+        return "no UTF-8 byte-order mark or a line without CRLF"
+    same = body.decode("utf-8").replace("\r\n", "\n") == source.read_text(encoding="utf-8")
+    return None if same else f"differs from {source.name}"
 
 
 def check_exe(data, machine, version):
     pe = struct.unpack_from("<I", data, 0x3C)[0]
-    if data[pe:pe + 4] != b"PE\0\0":
-        return "not a PE file"
-    if struct.unpack_from("<H", data, pe + 4)[0] != machine:
-        return f"machine is not {machine:#x}"
-    with tempfile.TemporaryDirectory() as tmp:
-        exe = Path(tmp) / "sorelka.exe"
-        exe.write_bytes(data)
-        rc = decompile_resources(exe)
-    parts = four_parts(version)
-    numbers = ", ".join(parts)
-    text = ".".join(parts)
+    if data[pe:pe + 4] != b"PE\0\0" or struct.unpack_from("<H", data, pe + 4)[0] != machine:
+        return f"not a PE file for machine {machine:#x}"
+    with tempfile.NamedTemporaryFile(suffix=".exe") as exe:
+        exe.write(data)
+        exe.flush()
+        rc = subprocess.run(["x86_64-w64-mingw32-windres", "-i", exe.name, "-O", "rc"],
+                            check=True, capture_output=True, text=True, errors="replace").stdout
+    parts = (version.split(".") + ["0"] * 4)[:4]
+    numbers, text = ", ".join(parts), ".".join(parts)
     expected = [f"FILEVERSION {numbers}", f"PRODUCTVERSION {numbers}",
                 f'VALUE "FileVersion", "{text}"', f'VALUE "ProductVersion", "{text}"',
                 'VALUE "FileDescription", "Sorelka 2.0 for XP"',
@@ -72,34 +43,29 @@ def check_exe(data, machine, version):
 
 
 def check_zip(path, machine, version):
-    """Yields (check name, failure or None)."""
     with zipfile.ZipFile(path) as z:
-        names = set(z.namelist())
-        bad = z.testzip()
-        yield "contents", (f"holds {sorted(names)}" if names != FILES else
-                           f"{bad} is damaged" if bad else None)
-        if names != FILES:
-            return
-        yield "README.txt", check_text(z.read("README.txt"), ROOT / "README.md")
-        yield "LICENSE.txt", check_text(z.read("LICENSE.txt"), ROOT / "LICENSE")
-        yield "sorelka.exe", check_exe(z.read("sorelka.exe"), machine, version)
+        names = sorted(z.namelist())
+        if names != ["LICENSE.txt", "README.txt", "sorelka.exe"] or z.testzip():
+            return [("contents", f"holds {names}, or a damaged one")]
+        return [("README.txt", check_text(z.read("README.txt"), ROOT / "README.md")),
+                ("LICENSE.txt", check_text(z.read("LICENSE.txt"), ROOT / "LICENSE")),
+                ("sorelka.exe", check_exe(z.read("sorelka.exe"), machine, version))]
 
 
 def main():
     dist = Path(sys.argv[1] if len(sys.argv) > 1 else ROOT / "dist")
-    version = cmake_version()
-    results = []
+    cmake = (ROOT / "CMakeLists.txt").read_text(encoding="utf-8")
+    version = re.search(r"project\(\s*sorelka\s+VERSION\s+([0-9.]+)", cmake).group(1)
     zips = {f"sorelka-{version}-{arch}.zip": machine for arch, machine in ARCHES.items()}
+    results = []
     for name, machine in zips.items():
         path = dist / name
-        if not path.is_file():
-            results.append((name, "missing"))
-            continue
-        results += [(f"{name} {check}", why) for check, why in check_zip(path, machine, version)]
+        results += [(f"{name} {check}", why) for check, why in check_zip(path, machine, version)] \
+            if path.is_file() else [(name, "missing")]
     sums = dist / "SHA256SUMS"
-    listed = {line.split(maxsplit=1)[1].strip().lstrip("*") for line in
-              io.StringIO(sums.read_text()) if line.strip()} if sums.is_file() else set()
-    results.append(("SHA256SUMS", None if listed == set(zips) else f"lists {sorted(listed)}"))
+    listed = sorted(line.split()[-1].lstrip("*") for line in
+                    sums.read_text().splitlines() if line.strip()) if sums.is_file() else []
+    results.append(("SHA256SUMS", None if listed == sorted(zips) else f"lists {listed}"))
 
     for name, why in results:
         print(f"PASS {name}" if why is None else f"FAIL {name}: {why}")
