@@ -36,7 +36,21 @@ endfunction()
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 windows_program(sorelka WIN32 SOURCES ${SHELL_SOURCES} resources/sorelka.rc
                 LIBS sorelka_core comctl32 gdi32 user32 kernel32 shell32 winmm)
-target_include_directories(sorelka PRIVATE resources)
+target_include_directories(sorelka PRIVATE resources "${CMAKE_CURRENT_BINARY_DIR}/generated")
+
+# The version resource takes its numbers from project(); a missing part counts as 0. Each part
+# is a 16-bit field of the resource, so a larger one would wrap silently.
+foreach(part MAJOR MINOR PATCH TWEAK)
+  set(SORELKA_VERSION_${part} "${PROJECT_VERSION_${part}}")
+  if(SORELKA_VERSION_${part} STREQUAL "")
+    set(SORELKA_VERSION_${part} 0)
+  elseif(SORELKA_VERSION_${part} GREATER 65535)
+    message(FATAL_ERROR "Each part of the version must be at most 65535: ${PROJECT_VERSION}")
+  endif()
+endforeach()
+configure_file(resources/version.h.in "${CMAKE_CURRENT_BINARY_DIR}/generated/sorelka_version.h" @ONLY)
+# The same version as plain text, for scripts/package to name the zips.
+file(CONFIGURE OUTPUT "${CMAKE_CURRENT_BINARY_DIR}/version.txt" CONTENT "${PROJECT_VERSION}\n")
 if(MINGW)
   # Subsystem 5.0: a higher one stops Windows 2000 from loading the file.
   target_link_options(sorelka PRIVATE -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
