@@ -1,6 +1,8 @@
 """The program at other resolutions: WM_DPICHANGED as Windows sends it when the window moves to
 a screen of another DPI (Wine never does, so the driver sends it, the suggested rectangle
 written into the program's memory), and a start in a prefix set to 144 dpi."""
+import os
+
 from harness import case, check, wait_until
 from cases_main_window import (CONTROLS, FRAME2, FRAME4, MESSAGE, PLUS_WORD,
                                START_TIMEOUT_S,
@@ -95,3 +97,23 @@ def dpi_changed_panel(c):
     wait_until(lambda: control(c, FRAME4)["rect"][1] == want and control(c, FRAME2)["visible"],
                DEADLINE_S, f"Frame4 back at top {want} px and Frame2 shown")
     check_layout(c.dump(), NEW_DPI, panel_shown=False)
+
+
+@case("dpi/starts_at_144_dpi")
+def starts_at_144(c):
+    # Wine takes a process's DPI from this value when the process starts (HKCC\Software\Fonts
+    # LogPixels is only the fallback): set while this case runs (the driver's own reading of
+    # the DPI included), then taken away, since the prefix is shared with the 96 dpi cases.
+    c.envr.run(["wine", "reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD",
+                "/d", str(NEW_DPI), "/f"])
+    try:
+        c.start_app(timeout_s=START_TIMEOUT_S)
+        d = c.dump()
+        x, y, w, h = d["window"]
+        os.makedirs(c.casedir, exist_ok=True)
+        c.screenshot(os.path.join(c.casedir, "main-window-144dpi.png"),
+                     crop=(max(x, 0), max(y, 0), w, h))
+    finally:
+        c.envr.run(["wine", "reg", "delete", DESKTOP_KEY, "/v", "LogPixels", "/f"])
+    check(d["dpi"] == NEW_DPI, f"the program runs at {d['dpi']} dpi, not {NEW_DPI}")
+    check_layout(d, NEW_DPI, panel_shown=False)

@@ -159,6 +159,9 @@ void MainWindow::SetUpControl(const ControlDesc& desc, HWND h) {
     case Kind::Image: {
       const int icon = static_cast<int>(desc.id) - static_cast<int>(Ctl::StatusIcon0);
       SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(res_.StatusIcon(icon)), 0);
+      // The static control takes the picture's size; it keeps the table's, at every DPI.
+      const PixelRect at = TwipsToPixels(w_.bounds[static_cast<int>(desc.id)], res_.Dpi());
+      SetWindowPos(h, nullptr, 0, 0, at.width, at.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     }
     case Kind::StatusBar: {
