@@ -117,3 +117,24 @@ def starts_at_144(c):
         c.envr.run(["wine", "reg", "delete", DESKTOP_KEY, "/v", "LogPixels", "/f"])
     check(d["dpi"] == NEW_DPI, f"the program runs at {d['dpi']} dpi, not {NEW_DPI}")
     check_layout(d, NEW_DPI, panel_shown=False)
+
+
+@case("dpi/dpi_changed_places_the_tip_and_version_windows_again")
+def dpi_changed_dialogs(c):
+    from cases_dialogs import (ABOUT_CLASS, ABOUT_CONTROLS, MENU_HELP, MENU_INFO, TIP_CLASS,
+                               TIP_CONTROLS, check_controls, check_placed_alone, menu, window,
+                               with_pid)
+    app = with_pid(c)
+    for command, cls, table, client in ((MENU_INFO, ABOUT_CLASS, ABOUT_CONTROLS, (5310, 1905)),
+                                        (MENU_HELP, TIP_CLASS, TIP_CONTROLS, (6360, 4725))):
+        menu(c, app, command)
+        w = window(c, app, cls)
+        x, y, width, height = w["window"]
+        cw, ch = [px(v, NEW_DPI) for v in client]
+        rect = [x + 11, y + 7, x + 11 + width - w["client"][0] + cw, y + 7 + height - w["client"][1] + ch]
+        got = c.driver("--hwnd", str(w["hwnd"]), "dpi-changed", str(NEW_DPI), *map(str, rect))["window"]
+        check(got == [rect[0], rect[1], rect[2] - rect[0], rect[3] - rect[1]],
+              f"{cls} at {got} after WM_DPICHANGED, expected the suggested {rect}")
+        after = dict(window(c, app, cls), dpi=NEW_DPI)  # the driver's own reading stays 96
+        check_placed_alone(after, w["caption"], client)
+        check_controls(after, table)
