@@ -122,8 +122,8 @@ def starts_at_144(c):
 @case("dpi/dpi_changed_places_the_tip_and_version_windows_again")
 def dpi_changed_dialogs(c):
     from cases_dialogs import (ABOUT_CLASS, ABOUT_CONTROLS, MENU_HELP, MENU_INFO, TIP_CLASS,
-                               TIP_CONTROLS, check_controls, check_placed_alone, menu, window,
-                               with_pid)
+                               TIP_CONTROLS, check_controls, check_placed_alone, check_tip_text,
+                               menu, window, with_pid)
     app = with_pid(c)
     for command, cls, table, client in ((MENU_INFO, ABOUT_CLASS, ABOUT_CONTROLS, (5310, 1905)),
                                         (MENU_HELP, TIP_CLASS, TIP_CONTROLS, (6360, 4725))):
@@ -138,3 +138,5 @@ def dpi_changed_dialogs(c):
         after = dict(window(c, app, cls), dpi=NEW_DPI)  # the driver's own reading stays 96
         check_placed_alone(after, w["caption"], client)
         check_controls(after, table)
+        if cls == TIP_CLASS:
+            check_tip_text(c, after)  # larger, in its colours and emphasis still

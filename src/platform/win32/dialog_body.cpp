@@ -103,11 +103,14 @@ void DialogBody::FitClient(HWND window, const DialogLayout& layout) {
   SetWindowPos(window, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The help text is sized in points, which the box draws at the screen's resolution: zoomed by
-// how far the window's differs from it.
-void DialogBody::ZoomText(HWND box) {
-  const int screen = ScreenDpi();
-  SendMessageW(box, EM_SETZOOM, dpi_ == screen ? 0 : dpi_, dpi_ == screen ? 0 : screen);
+// The help text is sized in twips, which the box draws at the screen's resolution: as much
+// larger as the window's resolution is. Colours and emphasis stay as written.
+void DialogBody::ScaleText(HWND box, DialogFont font) {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_SIZE;
+  cf.yHeight = MulDiv(kPointsX100[static_cast<int>(font)] * 20 / 100, dpi_, ScreenDpi());
+  SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
 }
 
 void DialogBody::CreateControls(HWND window) {
@@ -141,8 +144,11 @@ void DialogBody::OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     const PixelRect& r = layout.controls[i];
     SetWindowPos(controls_[i], nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(desc_.controls[i].font)), TRUE);
-    if (desc_.controls[i].kind == DialogKind::RichText) ZoomText(controls_[i]);
+    // WM_SETFONT would write the help text over in one plain face: only its size changes.
+    if (desc_.controls[i].kind == DialogKind::RichText)
+      ScaleText(controls_[i], desc_.controls[i].font);
+    else
+      SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(desc_.controls[i].font)), TRUE);
   }
   if (suggested)
     SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
@@ -196,12 +202,11 @@ void DialogBody::CreateControl(HWND window, std::size_t index, const PixelRect& 
       // The box's default font, which all of the help text is written in.
       CHARFORMAT2W cf{};
       cf.cbSize = sizeof cf;
-      cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET;
-      cf.yHeight = kPointsX100[static_cast<int>(c.font)] * 20 / 100;  // twips
+      cf.dwMask = CFM_FACE | CFM_CHARSET;
       cf.bCharSet = SHIFTJIS_CHARSET;
       lstrcpynW(cf.szFaceName, kFontFace, LF_FACESIZE);
       SendMessageW(h, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
-      ZoomText(h);
+      ScaleText(h, c.font);
       break;
     }
     default: break;

@@ -50,7 +50,7 @@ class DialogBody {
   void CreateControl(HWND window, std::size_t index, const PixelRect& at);
   void MakeFonts();
   void FitClient(HWND window, const DialogLayout& layout);
-  void ZoomText(HWND box);
+  void ScaleText(HWND box, DialogFont font);
 
   const DialogDesc& desc_;
   int dpi_ = 96;
