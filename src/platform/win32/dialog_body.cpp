@@ -2,7 +2,11 @@
 
 #include <richedit.h>
 
+#include <utility>
+
+#include "dynamic_api.h"
 #include "resource_ids.h"
+#include "resources.h"
 
 namespace sorelka::win32 {
 
@@ -58,11 +62,9 @@ void RegisterPictureBox() {
 }  // namespace
 
 RECT DialogBody::Placement(DWORD style, DWORD exStyle) {
-  {
-    WindowDc screen(nullptr);
-    dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  }
-  RECT rc{0, 0, Px(desc_.clientWidth), Px(desc_.clientHeight)};
+  dpi_ = ScreenDpi();  // the window's own is known once it exists (CreateControls)
+  const DialogLayout layout = LayOutDialog(desc_, dpi_);
+  RECT rc{0, 0, layout.clientWidth, layout.clientHeight};
   AdjustWindowRectEx(&rc, style, FALSE, exStyle);
   const int w = rc.right - rc.left, h = rc.bottom - rc.top;
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -87,13 +89,39 @@ HICON DialogBody::PictureFor(Picture p, int size) {
   return icon;
 }
 
-void DialogBody::CreateControls(HWND window) {
-  RegisterPictureBox();
-  icons_.clear();
+void DialogBody::MakeFonts() {
   for (int f = 0; f < 2; ++f)
     fonts_[f].reset(CreateFontW(-MulDiv(kPointsX100[f], dpi_, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                 SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, kFontFace));
+}
+
+void DialogBody::FitClient(HWND window, const DialogLayout& layout) {
+  RECT rc{0, 0, layout.clientWidth, layout.clientHeight};
+  AdjustWindowRectEx(&rc, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+  SetWindowPos(window, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The help text is sized in twips, which the box draws at the screen's resolution: as much
+// larger as the window's resolution is. Colours and emphasis stay as written.
+void DialogBody::ScaleText(HWND box, DialogFont font) {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_SIZE;
+  cf.yHeight = MulDiv(kPointsX100[static_cast<int>(font)] * 20 / 100, dpi_, ScreenDpi());
+  SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+}
+
+void DialogBody::CreateControls(HWND window) {
+  RegisterPictureBox();
+  icons_.clear();
+  const int dpi = WindowDpi(window);
+  const bool otherScreen = dpi != dpi_;
+  dpi_ = dpi;
+  const DialogLayout layout = LayOutDialog(desc_, dpi_);
+  if (otherScreen) FitClient(window, layout);  // made where the resolution is not the system's
+  MakeFonts();
   if (desc_.icon != Picture::None) {
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(PictureFor(desc_.icon, 16)));
     // The chat picture is drawn at 16 x 16 only; the program's icon is the same picture at 32.
@@ -104,24 +132,44 @@ void DialogBody::CreateControls(HWND window) {
   backgrounds_.clear();
   backgrounds_.resize(desc_.controls.size());
   looks_.assign(desc_.controls.size(), PictureLook{});
-  for (std::size_t i = 0; i < desc_.controls.size(); ++i) CreateControl(window, i);
+  for (std::size_t i = 0; i < desc_.controls.size(); ++i) CreateControl(window, i, layout.controls[i]);
 }
 
-void DialogBody::CreateControl(HWND window, std::size_t index) {
+void DialogBody::OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
+  if (dpi <= 0 || controls_.empty()) return;
+  dpi_ = dpi;
+  const ScopedFont old[2] = {std::move(fonts_[0]), std::move(fonts_[1])};  // until no control uses them
+  MakeFonts();
+  const DialogLayout layout = LayOutDialog(desc_, dpi_);
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const PixelRect& r = layout.controls[i];
+    SetWindowPos(controls_[i], nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // WM_SETFONT would write the help text over in one plain face: only its size changes.
+    if (desc_.controls[i].kind == DialogKind::RichText)
+      ScaleText(controls_[i], desc_.controls[i].font);
+    else
+      SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(desc_.controls[i].font)), TRUE);
+  }
+  if (suggested)
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window, nullptr, TRUE);
+}
+
+void DialogBody::CreateControl(HWND window, std::size_t index, const PixelRect& at) {
   const DialogControl& c = desc_.controls[index];
   HWND parent = c.container >= 0 ? controls_[c.container] : window;
   const int id = c.kind == DialogKind::Button ? kOkId : kFirstControlId + static_cast<int>(index);
   const wchar_t* cls = L"STATIC";
   const wchar_t* text = c.caption ? reinterpret_cast<const wchar_t*>(c.caption) : L"";
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, exStyle = 0;
-  int height = Px(c.height);
   if (c.background) backgrounds_[index].reset(CreateSolidBrush(ToColorRef(*c.background)));
 
   switch (c.kind) {
     case DialogKind::Button: cls = L"BUTTON"; style |= BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP; break;
     case DialogKind::Label: style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX; break;  // one line, clipped
     case DialogKind::Image: style |= SS_ICON; break;
-    case DialogKind::Line: style |= SS_ETCHEDHORZ; height = 2; break;
+    case DialogKind::Line: style |= SS_ETCHEDHORZ; break;
     case DialogKind::PictureBox:
       cls = kPictureBoxClass;
       style |= WS_CLIPCHILDREN;
@@ -134,14 +182,14 @@ void DialogBody::CreateControl(HWND window, std::size_t index) {
       exStyle |= WS_EX_CLIENTEDGE;
       break;
   }
-  HWND h = CreateWindowExW(exStyle, cls, text, style, Px(c.left), Px(c.top), Px(c.width), height, parent,
+  HWND h = CreateWindowExW(exStyle, cls, text, style, at.left, at.top, at.width, at.height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   controls_[index] = h;
   SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(c.font)), FALSE);
   switch (c.kind) {
     case DialogKind::Line:
       // The static control widens an etched line by its edge when made (seen under Wine).
-      SetWindowPos(h, nullptr, 0, 0, Px(c.width), height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(h, nullptr, 0, 0, at.width, at.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     case DialogKind::Image:
       SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(PictureFor(c.picture, 16)), 0);
@@ -154,11 +202,11 @@ void DialogBody::CreateControl(HWND window, std::size_t index) {
       // The box's default font, which all of the help text is written in.
       CHARFORMAT2W cf{};
       cf.cbSize = sizeof cf;
-      cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET;
-      cf.yHeight = kPointsX100[static_cast<int>(c.font)] * 20 / 100;  // twips
+      cf.dwMask = CFM_FACE | CFM_CHARSET;
       cf.bCharSet = SHIFTJIS_CHARSET;
       lstrcpynW(cf.szFaceName, kFontFace, LF_FACESIZE);
       SendMessageW(h, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+      ScaleText(h, c.font);
       break;
     }
     default: break;

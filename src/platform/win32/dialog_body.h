@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/dialog_layout.h"
 #include "handles.h"
 #include "wide.h"
 
@@ -25,6 +26,9 @@ class DialogBody {
   RECT Placement(DWORD style, DWORD exStyle);
   // At WM_CREATE: the controls in table order (which is their tab order).
   void CreateControls(HWND window);
+  // WM_DPICHANGED: fonts for the new resolution, every control again from the table, and the
+  // frame the system suggests.
+  void OnDpiChanged(HWND window, int dpi, const RECT* suggested);
   // At WM_NCDESTROY: the window's handles are gone; fonts, pictures and brushes go too.
   void Release();
 
@@ -37,14 +41,16 @@ class DialogBody {
   bool PreTranslate(HWND window, MSG& msg);
   // WM_ACTIVATE: remember the focus when the window goes to the back, give it back after.
   bool OnActivate(HWND window, WPARAM wp);
-  int Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
 
   static constexpr int kOkId = IDOK;
 
  private:
   HFONT FontFor(DialogFont f) const { return fonts_[static_cast<int>(f)].get(); }
   HICON PictureFor(Picture p, int size);
-  void CreateControl(HWND window, std::size_t index);
+  void CreateControl(HWND window, std::size_t index, const PixelRect& at);
+  void MakeFonts();
+  void FitClient(HWND window, const DialogLayout& layout);
+  void ScaleText(HWND box, DialogFont font);
 
   const DialogDesc& desc_;
   int dpi_ = 96;

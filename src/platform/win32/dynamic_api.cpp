@@ -1,5 +1,7 @@
 #include "dynamic_api.h"
 
+#include "handles.h"
+
 namespace sorelka::win32 {
 
 namespace {
@@ -25,6 +27,14 @@ SetLayeredFn SetLayeredWindowAttributesFn() {
 GetLayeredFn GetLayeredWindowAttributesFn() {
   static GetLayeredFn fn = Load<GetLayeredFn>(L"user32.dll", "GetLayeredWindowAttributes");
   return fn;
+}
+
+int WindowDpi(HWND window) {
+  using Fn = UINT(WINAPI*)(HWND);
+  static Fn fn = Load<Fn>(L"user32.dll", "GetDpiForWindow");
+  if (const UINT dpi = fn && window ? fn(window) : 0) return static_cast<int>(dpi);
+  WindowDc screen(nullptr);
+  return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
 }  // namespace sorelka::win32

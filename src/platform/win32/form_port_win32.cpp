@@ -99,8 +99,8 @@ TwipRect Win32Form::Bounds(Ctl c) { return w_.bounds[static_cast<int>(c)]; }
 
 void Win32Form::Move(Ctl c, const TwipRect& r) {
   w_.bounds[static_cast<int>(c)] = r;
-  SetWindowPos(H(c), nullptr, res_.Px(r.left), res_.Px(r.top), res_.Px(r.width), res_.Px(r.height),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const PixelRect at = TwipsToPixels(r, res_.Dpi());
+  SetWindowPos(H(c), nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int Win32Form::ScaleWidth() {

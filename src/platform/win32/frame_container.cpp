@@ -13,6 +13,9 @@ LRESULT FrameContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
+    // The caption's font, changed with the resolution like every control's.
+    case WM_SETFONT: OnSetFont(reinterpret_cast<HFONT>(wp), LOWORD(lp) != 0); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
     // Handlers live in the main window: pass its children's notifications up.
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -31,6 +34,11 @@ LRESULT FrameContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MBUTTONDOWN: return MouseToRoot(msg, wp, lp);
     default: return Default(msg, wp, lp);
   }
+}
+
+void FrameContainer::OnSetFont(HFONT font, bool redraw) {
+  font_ = font;
+  if (redraw) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 LRESULT FrameContainer::ToRoot(UINT msg, WPARAM wp, LPARAM lp) {

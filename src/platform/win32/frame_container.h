@@ -20,6 +20,7 @@ class FrameContainer final : public BaseWindow<FrameContainer> {
   friend class BaseWindow<FrameContainer>;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   void OnPaint();
+  void OnSetFont(HFONT font, bool redraw);
   LRESULT ToRoot(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT MouseToRoot(UINT msg, WPARAM wp, LPARAM lp);
 

@@ -7,7 +7,6 @@
 
 #include "dynamic_api.h"
 #include "live_windows_win32.h"
-#include "live_windows_win32.h"
 #include "push_check.h"
 #include "wide.h"
 #include "win32_kinds.h"
@@ -71,6 +70,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
     case DM_GETDEFID: return DefaultButton() == Ctl::Count ? 0 : MAKELONG(ControlId(DefaultButton()), DC_HASDEFID);
     case WM_SIZE: SendMessageW(w_.H(Ctl::Status), WM_SIZE, 0, 0); return 0;
+    case kWmDpiChanged: OnDpiChanged(LOWORD(wp), reinterpret_cast<const RECT*>(lp)); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_ACTIVATE: return OnActivate(wp, lp);
     case WM_HSCROLL: OnSliderScroll(LOWORD(wp), reinterpret_cast<HWND>(lp)); return 0;
@@ -91,6 +91,8 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT MainWindow::OnCreate() {
   w_.main = hwnd();
   loops_.SetMainWindow(hwnd());
+  // Made on a screen of another resolution than the system's: fonts for it before any control.
+  if (const int dpi = WindowDpi(hwnd()); dpi != res_.Dpi()) (void)res_.Rescale(dpi);
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(res_.AppIcon(false)));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(res_.AppIcon(true)));
   if (!CreateMenus()) return -1;
@@ -100,6 +102,7 @@ LRESULT MainWindow::OnCreate() {
     SetWindowPos(w_.H(front), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   LiveWindowOpened();
   port_.Tip().Create(w_.H(Ctl::Slider));
+  port_.Tip().SetDpi(res_.Dpi());
   // Send's mouse moves pop up its hint: hook its procedure, keeping its own underneath.
   SetPropW(w_.H(Ctl::Send), kSendHookProp, this);
   sendProc_ = reinterpret_cast<WNDPROC>(
@@ -113,8 +116,8 @@ bool MainWindow::CreateControl(const ControlDesc& desc) {
   const Win32Kind& kind = Win32KindOf(desc.kind);
   w_.bounds[index] = {desc.left, desc.top, desc.width, desc.height};
   HWND parent = desc.container ? w_.H(*desc.container) : hwnd();
-  const RECT px{res_.Px(desc.left), res_.Px(desc.top), res_.Px(desc.left) + res_.Px(desc.width),
-                res_.Px(desc.top) + res_.Px(desc.height)};
+  const PixelRect at = TwipsToPixels(w_.bounds[index], res_.Dpi());
+  const RECT px{at.left, at.top, at.left + at.width, at.top + at.height};
   const wchar_t* caption = desc.caption ? W(desc.caption) : L"";
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (desc.visible ? WS_VISIBLE : 0) | kind.style;
   // Each option group starts a Win32 group; every other control closes the one before it.
@@ -156,19 +159,52 @@ void MainWindow::SetUpControl(const ControlDesc& desc, HWND h) {
     case Kind::Image: {
       const int icon = static_cast<int>(desc.id) - static_cast<int>(Ctl::StatusIcon0);
       SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(res_.StatusIcon(icon)), 0);
+      // The static control takes the picture's size; it keeps the table's, at every DPI.
+      const PixelRect at = TwipsToPixels(w_.bounds[static_cast<int>(desc.id)], res_.Dpi());
+      SetWindowPos(h, nullptr, 0, 0, at.width, at.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     }
     case Kind::StatusBar: {
-      int parts[2] = {res_.Px(kPanelWidthsTwips[0]), res_.Px(kPanelWidthsTwips[0]) + res_.Px(kPanelWidthsTwips[1])};
-      SendMessageW(h, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-      SendMessageW(h, SB_SETMINHEIGHT, res_.Px(desc.height) - 2 * GetSystemMetrics(SM_CYBORDER), 0);
-      SendMessageW(h, WM_SIZE, 0, 0);
+      SetUpStatusBar(Layout());
       // Before the first choice the bar shows only the information picture.
       SendMessageW(h, SB_SETICON, 0, reinterpret_cast<LPARAM>(res_.StatusIcon(2)));
       break;
     }
     default: break;
   }
+}
+
+MainWindowLayout MainWindow::Layout() const {
+  return LayOutMainWindow(w_.bounds, res_.Dpi(), GetSystemMetrics(SM_CYBORDER));
+}
+
+void MainWindow::SetUpStatusBar(const MainWindowLayout& layout) {
+  HWND bar = w_.H(Ctl::Status);
+  int parts[2] = {layout.panelRightEdges[0], layout.panelRightEdges[1]};
+  SendMessageW(bar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  SendMessageW(bar, SB_SETMINHEIGHT, static_cast<WPARAM>(layout.statusMinHeight), 0);
+  SendMessageW(bar, WM_SIZE, 0, 0);  // it docks itself at the bottom at that height
+}
+
+// The window went to a screen of another resolution (per-monitor awareness, Windows 8.1 and
+// later): fonts for it, every control again from where it stands now in twips (so the panel
+// stays as it is), and the frame the system suggests.
+void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
+  if (dpi <= 0) return;
+  const Resources::Fonts old = res_.Rescale(dpi);  // kept until no control uses them
+  const MainWindowLayout layout = Layout();
+  for (const ControlDesc& desc : ControlTable()) {
+    HWND h = w_.H(desc.id);
+    const PixelRect& r = layout.controls[static_cast<int>(desc.id)];
+    SetWindowPos(h, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(res_.FontFor(desc.font)), TRUE);
+  }
+  SetUpStatusBar(layout);
+  port_.Tip().SetDpi(dpi);
+  if (suggested)
+    SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, TRUE);  // the corner picture at its new size
 }
 
 bool MainWindow::CreateMenus() {

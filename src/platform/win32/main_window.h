@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/layout.h"
 #include "app/main_form.h"
 #include "base_window.h"
 #include "control_windows.h"
@@ -24,7 +25,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
  public:
   static constexpr wchar_t kClassName[] = L"SorelkaMainWindow";
 
-  MainWindow(ControlWindows& windows, const Resources& resources, Win32Form& port, MainForm& form, ModalLoops& loops)
+  MainWindow(ControlWindows& windows, Resources& resources, Win32Form& port, MainForm& form, ModalLoops& loops)
       : w_(windows), res_(resources), port_(port), form_(form), loops_(loops) {}
 
   // Makes the window with its menus and controls. On failure returns false and Failure()
@@ -46,6 +47,9 @@ class MainWindow final : public BaseWindow<MainWindow> {
   LRESULT OnCreate();
   bool CreateControl(const ControlDesc& desc);
   void SetUpControl(const ControlDesc& desc, HWND h);
+  MainWindowLayout Layout() const;
+  void SetUpStatusBar(const MainWindowLayout& layout);
+  void OnDpiChanged(int dpi, const RECT* suggested);
   bool CreateMenus();
   void OnCommand(WPARAM wp, LPARAM lp);
   void OnTimer(WPARAM id);
@@ -67,7 +71,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
   bool Fail(const wchar_t* what);
 
   ControlWindows& w_;
-  const Resources& res_;
+  Resources& res_;  // rescaled when the window changes resolution
   Win32Form& port_;
   MainForm& form_;
   ModalLoops& loops_;

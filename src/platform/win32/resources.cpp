@@ -2,6 +2,8 @@
 
 #include "resource_ids.h"
 
+#include <utility>
+
 namespace sorelka::win32 {
 
 namespace {
@@ -26,14 +28,25 @@ int ScreenDpi() {
 }
 
 Resources::Resources(int dpi) : dpi_(dpi) {
-  for (std::size_t i = 0; i < fonts_.size(); ++i)
-    fonts_[i].reset(CreateFontW(-MulDiv(kFonts[i].pointsX100, dpi_, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, kFonts[i].face));
+  LoadForDpi();
   const int iconIds[3] = {IDI_MESSENGER, IDI_CHAT, IDI_INFO};
   for (int i = 0; i < 3; ++i) statusIcons_[i].reset(LoadIconPx(iconIds[i], 16));
   appSmall_.reset(LoadIconPx(IDI_APP, 16));
   appBig_.reset(LoadIconPx(IDI_APP, 32));
+}
+
+Resources::Fonts Resources::Rescale(int dpi) {
+  Fonts old = std::move(fonts_);
+  dpi_ = dpi;
+  LoadForDpi();
+  return old;
+}
+
+void Resources::LoadForDpi() {
+  for (std::size_t i = 0; i < fonts_.size(); ++i)
+    fonts_[i].reset(CreateFontW(-MulDiv(kFonts[i].pointsX100, dpi_, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, kFonts[i].face));
   corner_.reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CORNER),
                                                 IMAGE_BITMAP, CornerPx(), CornerPx(), 0)));
 }

@@ -7,15 +7,21 @@
 
 #include "app/controls.h"
 #include "handles.h"
+#include "platform/pixels.h"
 
 namespace sorelka::win32 {
 
 class Resources {
  public:
+  using Fonts = std::array<ScopedFont, 4>;
+
   // Loads everything for the screen's resolution. A missing picture is drawn as none.
   explicit Resources(int dpi);
   int Dpi() const { return dpi_; }
-  int Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
+  int Px(int twips) const { return TwipsToPixels(twips, dpi_); }
+  // The window moved to a screen of another resolution: fonts and the corner picture for it.
+  // The old fonts are handed back, to live until no control uses them.
+  [[nodiscard]] Fonts Rescale(int dpi);
 
   HFONT FontFor(Font f) const { return fonts_[static_cast<int>(f)].get(); }
   HICON StatusIcon(int index) const;  // 0 Messenger, 1 chat, 2 information; null when out of range
@@ -25,8 +31,10 @@ class Resources {
 
  private:
   static constexpr int kCornerTwips = 480;
+  void LoadForDpi();
+
   int dpi_;
-  std::array<ScopedFont, 4> fonts_;
+  Fonts fonts_;
   std::array<ScopedIcon, 3> statusIcons_;
   ScopedIcon appSmall_, appBig_;
   ScopedBitmap corner_;

@@ -3,6 +3,10 @@
 
 #include "slider_tip.h"
 
+#include <utility>
+
+#include "resources.h"
+
 namespace sorelka::win32 {
 
 TOOLINFOW SliderTip::Tool(const wchar_t* text) const {
@@ -17,6 +21,7 @@ TOOLINFOW SliderTip::Tool(const wchar_t* text) const {
 
 void SliderTip::Create(HWND slider) {
   slider_ = slider;
+  systemDpi_ = dpi_ = ScreenDpi();
   // No parent and no owner: see the header.
   tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
@@ -30,6 +35,21 @@ void SliderTip::Destroy() {
   if (tip_) DestroyWindow(tip_);
   tip_ = nullptr;
   shown_ = false;
+  font_.reset();
+}
+
+void SliderTip::SetDpi(int dpi) {
+  dpi_ = dpi;
+  if (!tip_ || (dpi == systemDpi_ && !font_)) return;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
+  LOGFONTW look = metrics.lfStatusFont;  // the tooltips' font
+  look.lfHeight = MulDiv(look.lfHeight, dpi, systemDpi_);
+  ScopedFont font(CreateFontIndirectW(&look));
+  if (!font) return;
+  SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  font_ = std::move(font);  // the one it had goes once the tip no longer uses it
 }
 
 void SliderTip::Show(const std::wstring& text) {
@@ -41,7 +61,7 @@ void SliderTip::Show(const std::wstring& text) {
   TOOLINFOW ti = Tool(text.c_str());
   SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
   // Above the thumb, so the pointer does not cover it.
-  SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y - GetSystemMetrics(SM_CYMENU)));
+  SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y - MulDiv(GetSystemMetrics(SM_CYMENU), dpi_, systemDpi_)));
   if (!shown_) SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
   shown_ = true;
 }

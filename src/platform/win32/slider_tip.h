@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "handles.h"
+
 namespace sorelka::win32 {
 
 class SliderTip {
@@ -18,6 +20,8 @@ class SliderTip {
 
   void Create(HWND slider);
   void Destroy();
+  // The main window's resolution: the tip's text and its distance above the thumb follow it.
+  void SetDpi(int dpi);
   // Shows `text` over the thumb, or moves it there when shown already.
   void Show(const std::wstring& text);
   void SetText(const std::wstring& text);  // when shown: the new readout
@@ -29,6 +33,9 @@ class SliderTip {
   HWND tip_ = nullptr;  // owned: destroyed by Destroy
   HWND slider_ = nullptr;
   bool shown_ = false;
+  int systemDpi_ = 96;  // what the system's tooltip font and menu height are made for
+  int dpi_ = 96;
+  ScopedFont font_;     // the tooltip font rescaled; empty while the system's own fits
 };
 
 }  // namespace sorelka::win32

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "aux_windows.h"
+#include "dpi.h"
 #include "json.h"
 #include "layers.h"
 #include "other_windows.h"
@@ -419,6 +420,8 @@ const std::vector<Command>& Commands() {
       {L"wait-none", "wait-none CLASS PID TIMEOUT_MS", WaitNone},
       {L"post-hwnd", "post-hwnd HWND MSG WPARAM LPARAM", Post},
       {L"rich", "rich HWND", Rich},
+      {L"dpi-changed", "dpi-changed DPI LEFT TOP RIGHT BOTTOM", DpiChanged},
+      {L"glyphs", "glyphs ID", Glyphs},
   };
   return commands;
 }

@@ -1,0 +1,75 @@
+#include "dpi.h"
+
+#include "json.h"
+#include "remote_status.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr UINT kWmDpiChanged = 0x02E0;
+
+long long HandleValue(const void* h) { return static_cast<long long>(reinterpret_cast<INT_PTR>(h)); }
+
+int Fail(const char* error) {
+  Json j;
+  j.Begin().Key("ok").Bool(false).Key("error").Str(error).End();
+  j.Print();
+  return 1;
+}
+
+struct ProcessHandle {
+  HANDLE h;
+  explicit ProcessHandle(HANDLE handle) : h(handle) {}
+  ~ProcessHandle() {
+    if (h) CloseHandle(h);
+  }
+};
+
+}  // namespace
+
+int DpiChanged(const Target& t, const Args& a) {
+  long long dpi = 0, v[4] = {};
+  HWND w = FindMain(t);
+  if (!w || a.size() != 5 || !ParseInt(a[0], dpi)) return Fail("usage: dpi-changed DPI LEFT TOP RIGHT BOTTOM");
+  for (int i = 0; i < 4; ++i)
+    if (!ParseInt(a[i + 1], v[i])) return Fail("usage: dpi-changed DPI LEFT TOP RIGHT BOTTOM");
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  ProcessHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  if (!process.h) return Fail("the program's process could not be opened");
+  RemoteBuffer buffer(process.h, sizeof(RECT));
+  const RECT suggested{static_cast<LONG>(v[0]), static_cast<LONG>(v[1]), static_cast<LONG>(v[2]),
+                       static_cast<LONG>(v[3])};
+  if (!buffer.valid() || !buffer.Write(0, &suggested, sizeof suggested)) return Fail("no room in the program");
+  bool done = false;
+  SendWithTimeout(w, kWmDpiChanged, MAKEWPARAM(dpi, dpi), buffer.address(), &done);
+  RECT now{};
+  GetWindowRect(w, &now);
+  Json j;
+  j.Begin().Key("ok").Bool(done);
+  j.Key("window").BeginArray().Int(now.left).Int(now.top).Int(now.right - now.left).Int(now.bottom - now.top)
+      .EndArray().End().Print();
+  return done ? 0 : 1;
+}
+
+// Another process's font handles cannot be read under Wine (WM_GETFONT is not answered
+// across processes): the size of text in a box shows the size of its font instead.
+int Glyphs(const Target& t, const Args& a) {
+  long long id = 0;
+  HWND top = FindMain(t);
+  HWND box = top && a.size() == 1 && ParseInt(a[0], id) ? ControlById(top, static_cast<int>(id)) : nullptr;
+  if (!box) return Fail("usage: glyphs ID (a text box)");
+  const std::wstring kept = TextOf(box);
+  SendWithTimeout(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"WWWW\r\nW"));
+  auto at = [box](int index) { return SendWithTimeout(box, EM_POSFROMCHAR, index, 0); };
+  const LRESULT first = at(0), fourth = at(4), nextLine = at(6);
+  SendWithTimeout(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kept.c_str()));
+  const int width = static_cast<short>(LOWORD(fourth)) - static_cast<short>(LOWORD(first));
+  const int line = static_cast<short>(HIWORD(nextLine)) - static_cast<short>(HIWORD(first));
+  Json j;
+  j.Begin().Key("ok").Bool(width > 0).Key("width").Int(width).Key("line").Int(line).End().Print();
+  return width > 0 ? 0 : 1;
+}
+
+}  // namespace e2e

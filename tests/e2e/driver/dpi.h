@@ -1,0 +1,15 @@
+// The resolution of the program's windows, driven from outside: Wine keeps one DPI per prefix
+// and never sends WM_DPICHANGED, so the test sends it.
+#pragma once
+#include "commands.h"
+
+namespace e2e {
+
+// dpi-changed DPI LEFT TOP RIGHT BOTTOM: WM_DPICHANGED to the target window, with the
+// suggested rectangle written into the program's own memory.
+int DpiChanged(const Target& t, const Args& a);
+// glyphs ID: in a text box, the width of "WWWW" and the height of a line (0 in a
+// single-line box), in pixels.
+int Glyphs(const Target& t, const Args& a);
+
+}  // namespace e2e
