@@ -9,15 +9,6 @@ namespace {
 
 constexpr UINT kWmDpiChanged = 0x02E0;
 
-long long HandleValue(const void* h) { return static_cast<long long>(reinterpret_cast<INT_PTR>(h)); }
-
-int Fail(const char* error) {
-  Json j;
-  j.Begin().Key("ok").Bool(false).Key("error").Str(error).End();
-  j.Print();
-  return 1;
-}
-
 struct ProcessHandle {
   HANDLE h;
   explicit ProcessHandle(HANDLE handle) : h(handle) {}
