@@ -35,7 +35,7 @@ endfunction()
 
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 windows_program(sorelka WIN32 SOURCES ${SHELL_SOURCES} resources/sorelka.rc
-                LIBS sorelka_core comctl32 gdi32 user32 kernel32 shell32 winmm)
+                LIBS sorelka_core comctl32 gdi32 user32 kernel32)
 target_include_directories(sorelka PRIVATE resources)
 if(MINGW)
   # Subsystem 5.0: a higher one stops Windows 2000 from loading the file.
@@ -58,3 +58,7 @@ windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/platform/win32/
                 src/platform/win32/window_alpha.cpp src/platform/win32/dynamic_api.cpp
                 tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32 winmm)
 windows_program(bare_window WIN32 SOURCES bench/wine/bare_window.cpp LIBS user32 kernel32)
+# The baseline the assistant's footprint is held against: its control classes, fonts and manifest.
+windows_program(baseline_window WIN32 SOURCES bench/wine/baseline_window.cpp bench/wine/baseline_window.rc
+                LIBS comctl32 gdi32 user32 kernel32)
+target_include_directories(baseline_window PRIVATE resources)
