@@ -428,6 +428,7 @@ const std::vector<Command>& Commands() {
       {L"wait-none", "wait-none CLASS PID TIMEOUT_MS", WaitNone},
       {L"post-hwnd", "post-hwnd HWND MSG WPARAM LPARAM", Post},
       {L"rich", "rich HWND", Rich},
+      {L"modules", "modules PID", Modules},
   };
   return commands;
 }
