@@ -76,7 +76,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
                              c.y, c.w, c.h, w, nullptr, instance, nullptr);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts[c.font]), FALSE);
     if (c.style == SS_ICON)
-      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_INFORMATION)), 0);
+      SendMessageW(h, STM_SETICON,
+                   reinterpret_cast<WPARAM>(LoadImageW(nullptr, IDI_INFORMATION, IMAGE_ICON, 16, 16, LR_SHARED)), 0);
   }
   // The assistant's slider tip: a tooltip made at start, shown only while the slider moves.
   CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,

@@ -44,6 +44,13 @@ def cpu_s(pid):
     return (int(fields[11]) + int(fields[12])) / CLK  # utime + stime
 
 
+def alive(pid):
+    try:
+        return open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
 def rss_kib(pid):
     return int(open(f"/proc/{pid}/statm").read().split()[1]) * PAGE_KIB
 
@@ -78,11 +85,12 @@ def run_once(exe, title, cls):
     kib, maps = rss_kib(pid), by_mapping(pid)
     subprocess.run(["wine", os.path.join(build, "e2e_driver.exe"), "--class", cls, "close"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    # `wine` may return before the program has gone: wait for the program itself.
+    # `wine` may return before the program has gone: wait for the program itself (which may be
+    # `wine` become the program, left a zombie until it is waited for).
     deadline = time.monotonic() + 30
-    while os.path.exists(f"/proc/{pid}") and time.monotonic() < deadline:
+    while alive(pid) and time.monotonic() < deadline:
         time.sleep(0.05)
-    if os.path.exists(f"/proc/{pid}"):
+    if alive(pid):
         subprocess.run(["kill", "-9", str(pid)])
     proc.wait(timeout=30)
     return {"startup_s": start, "rss_kib": kib, "idle_cpu_percent": idle, "maps": maps}
