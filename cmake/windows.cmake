@@ -35,7 +35,7 @@ endfunction()
 
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 windows_program(sorelka WIN32 SOURCES ${SHELL_SOURCES} resources/sorelka.rc
-                LIBS sorelka_core comctl32 gdi32 user32 kernel32 shell32 winmm)
+                LIBS sorelka_core comctl32 gdi32 user32 kernel32)
 target_include_directories(sorelka PRIVATE resources "${CMAKE_CURRENT_BINARY_DIR}/generated")
 
 # The version resource takes its numbers from project(); a missing part counts as 0. Each part
@@ -70,5 +70,9 @@ windows_program(url_handler WIN32 SOURCES tests/e2e/url_handler/url_handler.cpp 
 windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/platform/win32/desktop_win32.cpp
                 src/platform/win32/modal_loops.cpp
                 src/platform/win32/window_alpha.cpp src/platform/win32/dynamic_api.cpp
-                tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32 winmm)
+                tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32)
 windows_program(bare_window WIN32 SOURCES bench/wine/bare_window.cpp LIBS user32 kernel32)
+# The baseline the assistant's footprint is held against: its control classes, fonts and manifest.
+windows_program(baseline_window WIN32 SOURCES bench/wine/baseline_window.cpp bench/wine/baseline_window.rc
+                LIBS comctl32 gdi32 user32 kernel32)
+target_include_directories(baseline_window PRIVATE resources)

@@ -1,60 +1,131 @@
 #!/usr/bin/env python3
-"""Start-up time, memory and idle CPU of the assistant against a bare Win32 window, both under
-the same Wine prefix and display, measured in one run. Usage: footprint.py BUILD_DIR
-(run by bench/wine/run.sh with WINEPREFIX and DISPLAY set)."""
-import os, subprocess, sys, time
+"""Start-up time, resident memory and idle CPU of the assistant against two windows measured in
+the same run, under the same Wine prefix and display: the baseline window (the main window's
+control classes, fonts and manifest, nothing more) and a bare window (a menu alone). The runs
+take turns, so a busy machine weighs on all three alike; medians are reported with the
+assistant's ratios to the baseline, then where its memory goes beyond the baseline's, by mapping.
+Usage: footprint.py BUILD_DIR [RUNS]  (run by bench/wine/run.sh with WINEPREFIX and DISPLAY set)"""
+import collections, json, os, subprocess, sys, time
 
 build = sys.argv[1]
+RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+IDLE_S = 5.0
 CLK = os.sysconf("SC_CLK_TCK")
+PAGE_KIB = os.sysconf("SC_PAGE_SIZE") // 1024
+
+# name, executable, title, class (to close it)
+PROGRAMS = [("bare", "bare_window.exe", "Bare window", "BareWindow"),
+            ("baseline", "baseline_window.exe", "Baseline window", "BaselineWindow"),
+            ("assistant", "sorelka.exe", "Sorelka 2.0 for XP", "SorelkaMainWindow")]
 
 
-def window_up(title):
-    return subprocess.run(["xdotool", "search", "--name", title], capture_output=True).returncode == 0
+def window_shown(title):
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                          capture_output=True).returncode == 0
 
 
-def wine_pid(exe_name):
-    out = subprocess.run(["pgrep", "-f", exe_name], capture_output=True, text=True).stdout.split()
-    return int(out[0]) if out else None
-
-
-def stat(pid):
-    fields = open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()
-    cpu = (int(fields[11]) + int(fields[12])) / CLK          # utime + stime, seconds
-    rss_kib = int(open(f"/proc/{pid}/statm").read().split()[1]) * os.sysconf("SC_PAGE_SIZE") // 1024
-    return cpu, rss_kib
-
-
-def measure(exe, title, cls, runs=3):
-    starts, rss, idle = [], [], []
-    for _ in range(runs):
-        t0 = time.monotonic()
-        proc = subprocess.Popen(["wine", os.path.join(build, exe)], stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
-        while not window_up(title):
-            if time.monotonic() - t0 > 60:
-                raise SystemExit(f"{exe} showed no window")
-            time.sleep(0.01)
-        starts.append(time.monotonic() - t0)
-        time.sleep(1.0)
-        pid = wine_pid(exe)
-        cpu0, _ = stat(pid)
-        time.sleep(5.0)  # idle: nothing in front changes
-        cpu1, kib = stat(pid)
-        idle.append((cpu1 - cpu0) / 5.0 * 100)
-        rss.append(kib)
-        subprocess.run(["wine", os.path.join(build, "e2e_driver.exe"), "--class", cls, "close"],
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+def wine_pid(exe):
+    """The Linux process running `exe` in this prefix (other prefixes may run one too); its name
+    is the file name cut to 15 characters."""
+    prefix = ("WINEPREFIX=" + os.environ["WINEPREFIX"]).encode()
+    out = subprocess.run(["pgrep", "-f", exe], capture_output=True, text=True).stdout.split()
+    for pid in out:
         try:
-            proc.wait(timeout=30)
-        except subprocess.TimeoutExpired:
-            subprocess.run(["kill", "-9", str(pid)])
-            proc.wait(timeout=30)
-    med = lambda v: sorted(v)[len(v) // 2]
-    return med(starts), med(rss), med(idle)
+            if (open(f"/proc/{pid}/comm").read().strip() == exe[:15]
+                    and prefix in open(f"/proc/{pid}/environ", "rb").read().split(b"\0")):
+                return int(pid)
+        except OSError:
+            pass
+    raise SystemExit(f"no process for {exe}")
 
 
-bare = measure("bare_window.exe", "Bare window", "BareWindow")
-app = measure("sorelka.exe", "Sorelka 2.0 for XP", "SorelkaMainWindow")
-print('{"startup_s": [%.2f, %.2f], "rss_kib": [%d, %d], "idle_cpu_percent": [%.2f, %.2f], '
-      '"startup_ratio": %.2f, "rss_ratio": %.2f}  (bare window, assistant)'
-      % (bare[0], app[0], bare[1], app[1], bare[2], app[2], app[0] / bare[0], app[1] / bare[1]))
+def cpu_s(pid):
+    fields = open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / CLK  # utime + stime
+
+
+def alive(pid):
+    try:
+        return open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
+def rss_kib(pid):
+    return int(open(f"/proc/{pid}/statm").read().split()[1]) * PAGE_KIB
+
+
+def by_mapping(pid):
+    """Resident KiB per mapped file (by its name) or kind of anonymous memory."""
+    groups, name = collections.Counter(), None
+    for line in open(f"/proc/{pid}/smaps"):
+        parts = line.split()
+        if parts and "-" in parts[0] and len(parts) >= 5 and ":" in parts[3]:
+            name = os.path.basename(parts[5]) if len(parts) > 5 and parts[5].startswith("/") else \
+                (parts[5] if len(parts) > 5 else "[anon]")
+        elif parts and parts[0] == "Rss:":
+            groups[name] += int(parts[1])
+    return groups
+
+
+def run_once(exe, title, cls):
+    t0 = time.monotonic()
+    proc = subprocess.Popen(["wine", os.path.join(build, exe)], stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    while not window_shown(title):
+        if time.monotonic() - t0 > 60:
+            raise SystemExit(f"{exe} showed no window")
+        time.sleep(0.02)
+    start = time.monotonic() - t0
+    time.sleep(1.0)  # settled: the first paints and the first poll ticks are over
+    pid = wine_pid(exe)
+    cpu0 = cpu_s(pid)
+    time.sleep(IDLE_S)  # idle: nothing in front changes
+    idle = (cpu_s(pid) - cpu0) / IDLE_S * 100
+    kib, maps = rss_kib(pid), by_mapping(pid)
+    subprocess.run(["wine", os.path.join(build, "e2e_driver.exe"), "--class", cls, "close"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # `wine` may return before the program has gone: wait for the program itself (which may be
+    # `wine` become the program, left a zombie until it is waited for).
+    deadline = time.monotonic() + 30
+    while alive(pid) and time.monotonic() < deadline:
+        time.sleep(0.05)
+    if alive(pid):
+        subprocess.run(["kill", "-9", str(pid)])
+    proc.wait(timeout=30)
+    return {"startup_s": start, "rss_kib": kib, "idle_cpu_percent": idle, "maps": maps}
+
+
+def median(values):
+    return sorted(values)[len(values) // 2]
+
+
+runs = collections.defaultdict(list)
+for _ in range(RUNS):
+    for name, exe, title, cls in PROGRAMS:
+        runs[name].append(run_once(exe, title, cls))
+        print(f"# {name}: {runs[name][-1]['rss_kib']} KiB", file=sys.stderr)
+
+result = {}
+for name, *_ in PROGRAMS:
+    result[name] = {k: round(median([r[k] for r in runs[name]]), 2)
+                    for k in ("startup_s", "rss_kib", "idle_cpu_percent")}
+app, base = result["assistant"], result["baseline"]
+for k, ratio in (("startup_s", "startup_ratio"), ("rss_kib", "rss_ratio"), ("idle_cpu_percent", "idle_cpu_ratio")):
+    # Idle CPU counts whole clock ticks: two programs at 0 are alike, none against 0 has no ratio.
+    app[ratio] = round(app[k] / base[k], 3) if base[k] else (1.0 if app[k] == 0 else None)
+print(json.dumps({"runs": RUNS, **result}))
+
+# Where the assistant's memory goes beyond the baseline's: the run of each nearest its median.
+def median_run(name):
+    m = result[name]["rss_kib"]
+    return min(runs[name], key=lambda r: abs(r["rss_kib"] - m))["maps"]
+
+
+a, b = median_run("assistant"), median_run("baseline")
+diff = sorted(((a[k] - b[k], k) for k in set(a) | set(b)), reverse=True)
+print("resident KiB beyond the baseline, by mapping (assistant - baseline; only the assistant's):")
+for d, k in diff:
+    if abs(d) >= 16:
+        print(f"  {d:+6d}  {k}{'  *' if k not in b else ''}")
+print(f"  {sum(a.values()) - sum(b.values()):+6d}  in all")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Wine-side figures: posting cost against a bare loop, delivery into the stand-in chat
-# (also when it is slow), and how soon a newly activated chat window is classified.
+# (also when it is slow), how soon a newly activated chat window is classified, and start-up,
+# memory and idle CPU against a baseline window.
 # Usage: bench/wine/run.sh [BUILD_DIR]   (default build/win32; run scripts/build first)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -56,5 +57,5 @@ sleep 1
 bench latency 50
 wineserver -k; sleep 0.5
 
-echo "== start-up, memory and idle CPU against a bare Win32 window (median of 3)"
+echo "== start-up, memory and idle CPU against the baseline window and a bare one (median of 5)"
 python3 "$root/bench/wine/footprint.py" "$build"

@@ -15,7 +15,7 @@ TIP_CLASS, ABOUT_CLASS = "SorelkaTipWindow", "SorelkaAboutWindow"
 WM_COMMAND, WM_SYSCOMMAND, SC_CLOSE = 0x0111, 0x0112, 0xF060
 IDOK = 1
 # Menu command ids: 2000 + the item's place in the program's menu table.
-MENU_INFO, MENU_HELP, MENU_END, MENU_GOHOME = 2002, 2003, 2004, 2005
+MENU_SKELETON, MENU_INFO, MENU_HELP, MENU_END, MENU_GOHOME = 2001, 2002, 2003, 2004, 2005
 WS_EX_DLGMODALFRAME, SS_ETCHEDHORZ, SS_TYPEMASK = 0x1, 0x10, 0x1F
 BS_DEFPUSHBUTTON, BS_TYPEMASK = 0x1, 0xF
 
@@ -115,6 +115,10 @@ def with_pid(c):
     app = started(c)
     app.pid_in_wine = c.driver("find")["pid"]
     return app
+
+
+def loaded(c, app):
+    return set(c.driver("modules", str(app.pid_in_wine))["modules"])
 
 
 def check_controls(w, table):
@@ -269,6 +273,21 @@ def exit_all(c):
     app.wait_exit(EXIT_DEADLINE_S, "after 終了 with the tip and version windows open")
 
 
+@case("dialogs/rich_edit_and_clock_libraries_load_when_first_needed")
+def libraries_on_demand(c):
+    app = with_pid(c)
+    at_start = loaded(c, app)
+    for lib in ("riched20.dll", "winmm.dll", "shell32.dll"):
+        check(lib not in at_start, f"{lib} was loaded at start")
+    menu(c, app, MENU_HELP)
+    window(c, app, TIP_CLASS)
+    check("riched20.dll" in loaded(c, app), "the tip window opened without the rich edit library")
+    # The panel's slide times its steps by the clock; the slide's own case sees them go by.
+    menu(c, app, MENU_SKELETON)
+    wait_until(lambda: "winmm.dll" in loaded(c, app), 10, "the clock's library once the panel slides")
+    check(app.running(), "the program ended")
+
+
 # --- the home page ------------------------------------------------------------------------
 
 def configured_url(c):
@@ -338,6 +357,7 @@ def home_page(c):
         reg.add(base, "/v", "URL Protocol", "/d", "")
         reg.add(base + r"\shell\open\command", "/ve", "/d", f'"{handler}" "{wine_path(out)}" "%1"')
         app = with_pid(c)
+        check("shell32.dll" not in loaded(c, app), "the shell library was loaded before it was needed")
         menu(c, app, MENU_GOHOME)
         wait_until(lambda: os.path.exists(out) and os.path.getsize(out) > 0, 15, "the address at the handler")
         with open(out, encoding="utf-8") as f:

@@ -1,10 +1,9 @@
 #include "desktop_win32.h"
 
-#include <mmsystem.h>
-#include <shellapi.h>
-
 #include <algorithm>
 #include <vector>
+
+#include "dynamic_api.h"
 
 namespace sorelka::win32 {
 
@@ -78,12 +77,12 @@ void Win32Desktop::SetTopMost(Hwnd w, bool release) {
 }
 
 void Win32Desktop::ShellOpen(const char* file) {
-  ShellExecuteA(GetDesktopWindow(), "open", file, nullptr, nullptr, SW_SHOW);
+  ShellExecuteLazy(GetDesktopWindow(), "open", file, SW_SHOW);  // the result is ignored
 }
 
 void Win32Desktop::Sleep(std::uint32_t ms) { ::Sleep(ms); }
 
-std::uint32_t Win32Desktop::Milliseconds() { return timeGetTime(); }
+std::uint32_t Win32Desktop::Milliseconds() { return TimeGetTimeLazy(); }
 
 bool Win32Desktop::PumpMessages() {
   if (!loops_) return PumpOnce();

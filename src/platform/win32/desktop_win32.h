@@ -1,4 +1,4 @@
-// The desktop port over user32, kernel32 and winmm.
+// The desktop port over user32 and kernel32; winmm and shell32 loaded at first use.
 #pragma once
 #include <windows.h>
 

@@ -4,11 +4,20 @@
 
 namespace sorelka::win32 {
 
+HMODULE LoadSystemLibrary(const wchar_t* dll) {
+  wchar_t path[MAX_PATH];
+  const UINT n = GetSystemDirectoryW(path, MAX_PATH);
+  if (n == 0 || n + 1 + lstrlenW(dll) >= MAX_PATH) return nullptr;
+  path[n] = L'\\';
+  lstrcpynW(path + n + 1, dll, MAX_PATH - n - 1);
+  return LoadLibraryW(path);
+}
+
 namespace {
 template <typename F>
 F Load(const wchar_t* dll, const char* name) {
   HMODULE m = GetModuleHandleW(dll);
-  if (!m) m = LoadLibraryW(dll);  // kept loaded for the life of the process
+  if (!m) m = LoadSystemLibrary(dll);
   return m ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m, name))) : nullptr;
 }
 }  // namespace
@@ -35,6 +44,20 @@ int WindowDpi(HWND window) {
   if (const UINT dpi = fn && window ? fn(window) : 0) return static_cast<int>(dpi);
   WindowDc screen(nullptr);
   return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+bool ShellExecuteLazy(HWND owner, const char* verb, const char* file, int show) {
+  using Fn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  static Fn fn = Load<Fn>(L"shell32.dll", "ShellExecuteA");
+  if (!fn) return false;
+  fn(owner, verb, file, nullptr, nullptr, show);
+  return true;
+}
+
+DWORD TimeGetTimeLazy() {
+  using Fn = DWORD(WINAPI*)();
+  static Fn fn = Load<Fn>(L"winmm.dll", "timeGetTime");
+  return fn ? fn() : GetTickCount();
 }
 
 }  // namespace sorelka::win32

@@ -1,8 +1,14 @@
-// Functions newer than Windows 2000, loaded at run time so the program still starts there.
+// Functions newer than Windows 2000, loaded at run time so the program still starts there;
+// and functions of libraries the program needs only now and then, loaded at first use so that
+// they and what they pull in stay out of its memory until then.
 #pragma once
 #include <windows.h>
 
 namespace sorelka::win32 {
+
+// A system library by its full path, so that no file of the same name beside the program or
+// in the current directory is loaded instead; kept loaded for the life of the process.
+HMODULE LoadSystemLibrary(const wchar_t* dll);
 
 // SetWindowTheme(hwnd, L"", L""): draw a control unthemed (so its text colour shows).
 void DisableTheme(HWND control);
@@ -20,5 +26,14 @@ inline constexpr UINT kWmDpiChanged = 0x02E0;
 // The resolution `window` is shown at: GetDpiForWindow (Windows 10 1607 and later), else the
 // screen's, which is the only one older systems have.
 int WindowDpi(HWND window);
+
+// ShellExecuteA(owner, verb, file, NULL, NULL, show) through shell32, loaded at the first call
+// (shell32 and its dependencies are about as large as the rest of the program's libraries).
+// False when the library or function could not be had.
+bool ShellExecuteLazy(HWND owner, const char* verb, const char* file, int show);
+
+// timeGetTime through winmm, loaded at the first call (only sends and the panel's slide read
+// the clock); GetTickCount where winmm cannot be had.
+DWORD TimeGetTimeLazy();
 
 }  // namespace sorelka::win32

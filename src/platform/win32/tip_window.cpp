@@ -1,5 +1,7 @@
 #include "tip_window.h"
 
+#include "dynamic_api.h"
+
 #include <richedit.h>
 
 namespace sorelka::win32 {
@@ -8,7 +10,7 @@ namespace {
 // The rich edit control every Windows since 2000 ships; loaded only when the tip first opens
 // and kept for the life of the process.
 void LoadRichEdit() {
-  static HMODULE library = LoadLibraryW(L"riched20.dll");
+  static HMODULE library = LoadSystemLibrary(L"riched20.dll");
   (void)library;
 }
 

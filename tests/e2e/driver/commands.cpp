@@ -422,6 +422,7 @@ const std::vector<Command>& Commands() {
       {L"rich", "rich HWND", Rich},
       {L"dpi-changed", "dpi-changed DPI LEFT TOP RIGHT BOTTOM", DpiChanged},
       {L"glyphs", "glyphs ID", Glyphs},
+      {L"modules", "modules PID", Modules},
   };
   return commands;
 }

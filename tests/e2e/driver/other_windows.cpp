@@ -1,5 +1,9 @@
 #include "other_windows.h"
 
+#include <tlhelp32.h>
+
+#include <cwctype>
+
 #include "json.h"
 
 namespace e2e {
@@ -104,6 +108,26 @@ int ScreenRect(const Target& t, const Args& a) {
   Json j;
   j.Begin().Key("ok").Bool(true).Key("rect").BeginArray().Int(r.left).Int(r.top)
       .Int(r.right - r.left).Int(r.bottom - r.top).EndArray().End().Print();
+  return 0;
+}
+
+// modules PID: the file names of the libraries process PID has loaded, in lower case.
+int Modules(const Target&, const Args& a) {
+  long long pid = 0;
+  if (a.size() != 1 || !ParseInt(a[0], pid) || pid <= 0) return Fail("usage: modules PID");
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, static_cast<DWORD>(pid));
+  if (snap == INVALID_HANDLE_VALUE) return Fail("no snapshot of the process");
+  MODULEENTRY32W m{};
+  m.dwSize = sizeof m;
+  Json j;
+  j.Begin().Key("ok").Bool(true).Key("modules").BeginArray();
+  for (BOOL more = Module32FirstW(snap, &m); more; more = Module32NextW(snap, &m)) {
+    std::wstring name = m.szModule;
+    for (wchar_t& ch : name) ch = static_cast<wchar_t>(std::towlower(ch));
+    j.Str(name);
+  }
+  CloseHandle(snap);
+  j.EndArray().End().Print();
   return 0;
 }
 

@@ -1,0 +1,94 @@
+// The baseline for the assistant's memory, start-up and idle figures: the least a window like
+// its main window needs. One control of each class the main window makes at start, a menu bar,
+// the same fonts made the same way, and the common-controls 6 manifest (baseline_window.rc);
+// nothing more. The captions are Japanese so the fonts draw the same kind of glyphs.
+#include <windows.h>
+#include <commctrl.h>
+
+namespace {
+
+// The faces and sizes (points x 100) of the assistant's fonts (src/platform/win32/resources.cpp).
+struct FontDef {
+  const wchar_t* face;
+  int pointsX100;
+};
+constexpr FontDef kFonts[] = {
+    {L"ＭＳ Ｐゴシック", 900}, {L"ＭＳ Ｐゴシック", 825}, {L"MS UI Gothic", 825}, {L"MS UI Gothic", 900}};
+HFONT g_fonts[4];
+
+struct ChildDef {
+  const wchar_t* cls;
+  const wchar_t* caption;
+  DWORD style, exStyle;
+  int x, y, w, h, font;
+};
+const ChildDef kChildren[] = {
+    {L"BUTTON", L"枠", BS_GROUPBOX, 0, 8, 8, 380, 250, 2},
+    {L"BUTTON", L"確認", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 20, 30, 100, 20, 2},
+    {L"BUTTON", L"選択", BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 130, 30, 100, 20, 3},
+    {L"BUTTON", L"送信", BS_PUSHBUTTON | WS_TABSTOP, 0, 240, 30, 100, 24, 1},
+    {L"STATIC", L"文字化け", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0, 20, 60, 150, 16, 1},
+    {L"STATIC", nullptr, SS_ICON, 0, 200, 60, 16, 16, 0},
+    {L"EDIT", L"前の文字", ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 20, 90, 200, 22, 2},
+    {L"EDIT", L"メッセージ", ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+     WS_EX_CLIENTEDGE, 20, 120, 350, 80, 0},
+    {TRACKBAR_CLASSW, nullptr, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP, 0, 20, 210, 200, 30, 0},
+    {STATUSCLASSNAMEW, L"チャット", 0, 0, 0, 0, 0, 0, 2},
+};
+
+LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcW(w, m, wp, lp);
+}
+
+HMENU MakeMenuBar() {
+  HMENU bar = CreateMenu();
+  HMENU popup = CreatePopupMenu();
+  AppendMenuW(popup, MF_STRING, 101, L"終了");
+  AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), L"ファイル");
+  AppendMenuW(bar, MF_STRING, 102, L"ヘルプ");
+  return bar;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  for (int i = 0; i < 4; ++i)
+    g_fonts[i] = CreateFontW(-MulDiv(kFonts[i].pointsX100, dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, kFonts[i].face);
+
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = instance;
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = L"BaselineWindow";
+  RegisterClassW(&wc);
+  HWND w = CreateWindowExW(0, L"BaselineWindow", L"Baseline window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                           CW_USEDEFAULT, CW_USEDEFAULT, 410, 400, nullptr, MakeMenuBar(), instance, nullptr);
+  for (const ChildDef& c : kChildren) {
+    HWND h = CreateWindowExW(c.exStyle, c.cls, c.caption ? c.caption : L"", WS_CHILD | WS_VISIBLE | c.style, c.x,
+                             c.y, c.w, c.h, w, nullptr, instance, nullptr);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts[c.font]), FALSE);
+    if (c.style == SS_ICON)
+      SendMessageW(h, STM_SETICON,
+                   reinterpret_cast<WPARAM>(LoadImageW(nullptr, IDI_INFORMATION, IMAGE_ICON, 16, 16, LR_SHARED)), 0);
+  }
+  // The assistant's slider tip: a tooltip made at start, shown only while the slider moves.
+  CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+  ShowWindow(w, show);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageW(w, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  for (HFONT f : g_fonts) DeleteObject(f);
+  return 0;
+}
