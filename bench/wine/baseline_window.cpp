@@ -2,8 +2,13 @@
 // its main window needs. One control of each class the main window makes at start, a menu bar,
 // the same fonts made the same way, and the common-controls 6 manifest (baseline_window.rc);
 // nothing more. The captions are Japanese so the fonts draw the same kind of glyphs.
+// Two options make it the assistant's equal in what its required design costs, to tell that
+// apart from what the program adds: `--copies 3` makes each control three times (30 children,
+// as the main window has), `--timers` runs two timers at 50 and 100 ms that do nothing.
 #include <windows.h>
 #include <commctrl.h>
+#include <stdlib.h>
+#include <wchar.h>
 
 namespace {
 
@@ -35,6 +40,14 @@ const ChildDef kChildren[] = {
     {TRACKBAR_CLASSW, nullptr, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP, 0, 20, 210, 200, 30, 0},
     {STATUSCLASSNAMEW, L"チャット", 0, 0, 0, 0, 0, 0, 2},
 };
+
+// The number after `name` on the command line, `absent` without the option.
+int Option(const wchar_t* name, int absent) {
+  const wchar_t* at = wcsstr(GetCommandLineW(), name);
+  if (!at) return absent;
+  at += wcslen(name);
+  return *at == L' ' ? _wtoi(at + 1) : absent;
+}
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   if (m == WM_DESTROY) PostQuitMessage(0);
@@ -71,18 +84,22 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   RegisterClassW(&wc);
   HWND w = CreateWindowExW(0, L"BaselineWindow", L"Baseline window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
                            CW_USEDEFAULT, CW_USEDEFAULT, 410, 400, nullptr, MakeMenuBar(), instance, nullptr);
-  for (const ChildDef& c : kChildren) {
-    HWND h = CreateWindowExW(c.exStyle, c.cls, c.caption ? c.caption : L"", WS_CHILD | WS_VISIBLE | c.style, c.x,
-                             c.y, c.w, c.h, w, nullptr, instance, nullptr);
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts[c.font]), FALSE);
-    if (c.style == SS_ICON)
-      SendMessageW(h, STM_SETICON,
-                   reinterpret_cast<WPARAM>(LoadImageW(nullptr, IDI_INFORMATION, IMAGE_ICON, 16, 16, LR_SHARED)), 0);
+  const int copies = Option(L"--copies", 1);
+  for (int copy = 0; copy < copies; ++copy) {
+    for (const ChildDef& c : kChildren) {
+      HWND h = CreateWindowExW(c.exStyle, c.cls, c.caption ? c.caption : L"", WS_CHILD | WS_VISIBLE | c.style,
+                               c.x + copy * 4, c.y + copy * 4, c.w, c.h, w, nullptr, instance, nullptr);
+      SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts[c.font]), FALSE);
+      if (c.style == SS_ICON)
+        SendMessageW(h, STM_SETICON,
+                     reinterpret_cast<WPARAM>(LoadImageW(nullptr, IDI_INFORMATION, IMAGE_ICON, 16, 16, LR_SHARED)), 0);
+    }
   }
-  // The assistant's slider tip: a tooltip made at start, shown only while the slider moves.
-  CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   ShowWindow(w, show);
+  if (wcsstr(GetCommandLineW(), L"--timers")) {
+    SetTimer(w, 1, 50, nullptr);
+    SetTimer(w, 2, 100, nullptr);
+  }
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (IsDialogMessageW(w, &msg)) continue;

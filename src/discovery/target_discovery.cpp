@@ -26,11 +26,13 @@ TargetChange TargetDiscovery::Tick(Hwnd ownWindow) {
     return TargetChange::None;
   }
 
+  // Neither the assistant itself nor a "確認" box updates lastForeground_, so returning to the
+  // same chat window examines nothing. The assistant is told by its handle before any read:
+  // while it stays in front, every tick would read it again.
+  if (window == ownWindow) return TargetChange::None;
   const Text className = ReadClassName(desktop_, window, kClassNameMaxBytes);
   const Text title = ReadWindowText(desktop_, window, kTitleMaxBytes);
-  // Neither updates lastForeground_, so returning to the same chat window examines nothing.
   if (StartsWith(title, kConfirmTitle)) return TargetChange::None;
-  if (window == ownWindow) return TargetChange::None;
   // The program's own message boxes are passed over alike; its other windows are not.
   if (className == kDialogClass && desktop_.OwnerOf(window) == ownWindow && desktop_.IsOwnProcess(window))
     return TargetChange::None;

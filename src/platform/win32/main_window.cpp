@@ -101,7 +101,7 @@ LRESULT MainWindow::OnCreate() {
   for (Ctl front : kFramesInFront)
     SetWindowPos(w_.H(front), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   LiveWindowOpened();
-  port_.Tip().Create(w_.H(Ctl::Slider));
+  port_.Tip().Attach(w_.H(Ctl::Slider));
   port_.Tip().SetDpi(res_.Dpi());
   // Send's mouse moves pop up its hint: hook its procedure, keeping its own underneath.
   SetPropW(w_.H(Ctl::Send), kSendHookProp, this);

@@ -19,16 +19,24 @@ TOOLINFOW SliderTip::Tool(const wchar_t* text) const {
   return ti;
 }
 
-void SliderTip::Create(HWND slider) {
+void SliderTip::Attach(HWND slider) {
   slider_ = slider;
   systemDpi_ = dpi_ = ScreenDpi();
+}
+
+// Most runs never move the slider: the tooltip is made when the thumb first moves.
+bool SliderTip::MakeWindow() {
+  if (tip_) return true;
+  if (!slider_) return false;
   // No parent and no owner: see the header.
   tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                          GetModuleHandleW(nullptr), nullptr);
-  if (!tip_) return;
+  if (!tip_) return false;
   TOOLINFOW ti = Tool(L"");
   SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  ApplyDpi();
+  return true;
 }
 
 void SliderTip::Destroy() {
@@ -40,12 +48,16 @@ void SliderTip::Destroy() {
 
 void SliderTip::SetDpi(int dpi) {
   dpi_ = dpi;
-  if (!tip_ || (dpi == systemDpi_ && !font_)) return;
+  ApplyDpi();
+}
+
+void SliderTip::ApplyDpi() {
+  if (!tip_ || (dpi_ == systemDpi_ && !font_)) return;
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
   LOGFONTW look = metrics.lfStatusFont;  // the tooltips' font
-  look.lfHeight = MulDiv(look.lfHeight, dpi, systemDpi_);
+  look.lfHeight = MulDiv(look.lfHeight, dpi_, systemDpi_);
   ScopedFont font(CreateFontIndirectW(&look));
   if (!font) return;
   SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
@@ -53,7 +65,7 @@ void SliderTip::SetDpi(int dpi) {
 }
 
 void SliderTip::Show(const std::wstring& text) {
-  if (!tip_) return;
+  if (!MakeWindow()) return;
   RECT thumb{};
   SendMessageW(slider_, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
   POINT at{thumb.left, thumb.top};

@@ -18,7 +18,7 @@ class SliderTip {
   SliderTip(const SliderTip&) = delete;
   SliderTip& operator=(const SliderTip&) = delete;
 
-  void Create(HWND slider);
+  void Attach(HWND slider);  // the window itself is made at the first Show
   void Destroy();
   // The main window's resolution: the tip's text and its distance above the thumb follow it.
   void SetDpi(int dpi);
@@ -29,6 +29,8 @@ class SliderTip {
 
  private:
   TOOLINFOW Tool(const wchar_t* text) const;
+  bool MakeWindow();
+  void ApplyDpi();
 
   HWND tip_ = nullptr;  // owned: destroyed by Destroy
   HWND slider_ = nullptr;
