@@ -354,8 +354,9 @@ HWND WindowOfProcess(const std::wstring& className, DWORD pid) {
 // start would take longer than the program's first timer tick). Ends the program after.
 int WatchStart(const Target& t, const Args& a) {
   DWORD timeout = 0;
-  if (a.size() != 2 || !ParseTimeout(a, 1, timeout)) return Fail("usage: watch-start EXE TIMEOUT_MS");
+  if (a.size() < 2 || !ParseTimeout(a, 1, timeout)) return Fail("usage: watch-start EXE TIMEOUT_MS [ARG...]");
   std::wstring commandLine = L"\"" + a[0] + L"\"";
+  for (std::size_t i = 2; i < a.size(); ++i) commandLine += L" " + a[i];
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -376,7 +377,8 @@ int WatchStart(const Target& t, const Args& a) {
     DWORD seenAt = Now();
     j.Key("seen_ms").Int(seenAt - start);
     j.Key("first").Begin().Key("checked").Int(checkedNow()).Key("topmost").Bool(topmostNow()).End();
-    while (!topmostNow() && Now() - start < timeout) Sleep(kPollMs);
+    // Only the assistant goes on top by itself (a baseline window has no ActivatCheck).
+    while (check && !topmostNow() && Now() - start < timeout) Sleep(kPollMs);
     j.Key("topmost_after_seen_ms").Int(Now() - seenAt);
     j.Key("last").Begin().Key("checked").Int(checkedNow()).Key("topmost").Bool(topmostNow()).End();
   }
@@ -403,7 +405,7 @@ const std::vector<Command>& Commands() {
       {L"settext", "settext ID TEXT", SetText},
       {L"xid", "xid [HWND]", Xid},
       {L"close", "close [sys|session]", Close},
-      {L"watch-start", "watch-start EXE TIMEOUT_MS", WatchStart},
+      {L"watch-start", "watch-start EXE TIMEOUT_MS [ARG...]", WatchStart},
       {L"box", "box TITLE TIMEOUT_MS", Box},
       {L"answer", "answer TITLE BUTTON_ID", Answer},
       {L"text", "text HWND", Text},
