@@ -120,14 +120,21 @@ def slide(c):
     check(control(c, 1001)["visible"], "Frame2 hidden after the panel went away")
 
 
-@case("translucency/slider_click_and_drag_apply_on_release_with_the_tip_shown")
-def slider_apply(c):
+def chat_room_translucent(c):
+    """The chat room chosen, the panel open and the slider clicked halfway in the selected-window
+    mode; returns the chat room's frame and the alpha it took."""
     started(c)
     chat = chat_chosen(c)
     expanded(c)
     click_slider(c, 0.5)
     pos = wait_until(lambda: (lambda p: p if p < 255 else None)(slider_pos(c)), DEADLINE_S, "slider moved")
     wait_alpha(c, chat, pos, f"chat room at alpha {pos}")
+    return chat, pos
+
+
+@case("translucency/slider_click_and_drag_apply_on_release_with_the_tip_shown")
+def slider_apply(c):
+    chat, pos = chat_room_translucent(c)
     check(not layered(c)["layered"], "the main window changed in the selected-window mode")
 
     # Drag the thumb: nothing applies until the button is released; the tip shows the readout.
@@ -155,12 +162,7 @@ def slider_apply(c):
 
 def made_translucent(c):
     """The chat room and the main window both translucent; returns the chat room's frame."""
-    started(c)
-    chat = chat_chosen(c)
-    expanded(c)
-    click_slider(c, 0.5)
-    pos = wait_until(lambda: (lambda p: p if p < 255 else None)(slider_pos(c)), DEADLINE_S, "slider moved")
-    wait_alpha(c, chat, pos, "chat room translucent")
+    chat, _ = chat_room_translucent(c)
     c.driver("click", str(SKEL_OPTION0))
     wait_until(lambda: control(c, SKEL_OPTION0)["checked"] == 1, DEADLINE_S, "このツール chosen")
     click_slider(c, 0.3)
