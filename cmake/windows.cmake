@@ -33,7 +33,7 @@ function(windows_program name)
   endif()
 endfunction()
 
-file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS src/shell/*.cpp src/win32/*.cpp)
 windows_program(sorelka WIN32 SOURCES ${SHELL_SOURCES} resources/sorelka.rc
                 LIBS sorelka_core comctl32 gdi32 user32 kernel32)
 target_include_directories(sorelka PRIVATE resources "${CMAKE_CURRENT_BINARY_DIR}/generated")
@@ -67,9 +67,9 @@ windows_program(e2e_driver SOURCES ${DRIVER_SOURCES} LIBS comctl32 gdi32 user32 
 windows_program(url_handler WIN32 SOURCES tests/e2e/url_handler/url_handler.cpp LIBS shell32 kernel32)
 
 # Figures taken under Wine against the stand-in chat windows (bench/wine/run.sh).
-windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/platform/win32/desktop_win32.cpp
-                src/platform/win32/modal_loops.cpp
-                src/platform/win32/window_alpha.cpp src/platform/win32/dynamic_api.cpp
+# It drives the program's own desktop port, so it compiles those shell files itself.
+windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/shell/desktop_win32.cpp
+                src/shell/modal_loops.cpp src/shell/window_alpha.cpp src/win32/dynamic_api.cpp
                 tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32)
 windows_program(bare_window WIN32 SOURCES bench/wine/bare_window.cpp LIBS user32 kernel32)
 # The baseline the assistant's footprint is held against: its control classes, fonts and manifest.

@@ -12,7 +12,7 @@
 
 namespace {
 
-// The faces and sizes (points x 100) of the assistant's fonts (src/platform/win32/resources.cpp).
+// The faces and sizes (points x 100) of the assistant's fonts (src/shell/resources.cpp).
 struct FontDef {
   const wchar_t* face;
   int pointsX100;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "../../tests/e2e/driver/remote_status.h"
-#include "platform/win32/desktop_win32.h"
+#include "shell/desktop_win32.h"
 #include "send/post_line.h"
 #include "send/send_job.h"
 

@@ -1,43 +1,74 @@
 #!/usr/bin/env python3
-"""Checks the shape of src/: the ports under platform/ include no subsystem, and no two folders
-include each other, directly or round a longer loop. Prints what it finds; exit 1 on a fault.
+"""Checks the layers of src/ and of the programs built beside it. Bottom to top:
 
-    python3 tests/structure/check_includes.py [SRC_DIR]
+    platform/                      the ports (portable headers)
+    discovery/ send/ translucency/ dialogs/
+                                   the subsystems: each may include another, never round a loop
+    app/                           the router and the tables
+    shell/                         the Win32 shell, on top
+
+    win32/                         Win32 helpers, below the shell; also used by tools/chatpeer
+                                   and bench/, which may include nothing else of src/ but what
+                                   their build compiles (bench/ may include shell/ headers)
+
+A folder includes only folders below it (or itself). Prints what it finds; exit 1 on a fault.
+
+    python3 tests/structure/check_includes.py [ROOT]
 """
 import os
 import re
 import sys
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
-# The Win32 shell sits on top of everything; it is a folder of its own here.
-SHELL = "platform/win32"
+
+SUBSYSTEMS = {"discovery", "send", "translucency", "dialogs"}
+# What each folder may include besides itself.
+ALLOWED = {
+    "platform": set(),
+    **{s: {"platform"} | (SUBSYSTEMS - {s}) for s in SUBSYSTEMS},
+    "app": {"platform"} | SUBSYSTEMS,
+    "win32": set(),
+    "shell": {"platform", "app", "win32"} | SUBSYSTEMS,
+    # Outside src/: the stand-in chat windows share the helpers only; the benches also drive
+    # the portable core and the shell files their build names.
+    "tools/chatpeer": {"win32"},
+    "bench": {"platform", "app", "win32", "shell"} | SUBSYSTEMS,
+}
 
 
-def folder_of(path):
-    """The folder a source path (relative to src/) belongs to."""
-    if path.startswith(SHELL + "/"):
-        return SHELL
-    return path.split("/", 1)[0] if "/" in path else ""
+def folder_of(rel):
+    """The layer a path relative to the root belongs to, or None outside the checked tree."""
+    parts = rel.split("/")
+    if parts[0] == "src" and len(parts) > 2:
+        return parts[1]
+    if rel.startswith("tools/chatpeer/"):
+        return "tools/chatpeer"
+    if parts[0] == "bench":
+        return "bench"
+    return None
 
 
-def edges(src):
+def edges(root):
     found = {}
-    for root, _, files in os.walk(src):
-        for name in files:
-            if not name.endswith((".h", ".cpp")):
-                continue
-            full = os.path.join(root, name)
-            rel = os.path.relpath(full, src).replace(os.sep, "/")
-            with open(full, encoding="utf-8") as f:
-                text = f.read()
-            for inc in INCLUDE.findall(text):
-                target = inc if os.path.exists(os.path.join(src, inc)) else None
-                if target is None:  # a path relative to the including file
-                    local = os.path.normpath(os.path.join(os.path.dirname(rel), inc)).replace(os.sep, "/")
-                    if os.path.exists(os.path.join(src, local)):
-                        target = local
-                if target is not None:
-                    found.setdefault((rel, target), None)
+    for top in ("src", "tools/chatpeer", "bench"):
+        for dirpath, _, files in os.walk(os.path.join(root, top)):
+            for name in files:
+                if not name.endswith((".h", ".cpp")):
+                    continue
+                full = os.path.join(dirpath, name)
+                rel = os.path.relpath(full, root).replace(os.sep, "/")
+                with open(full, encoding="utf-8") as f:
+                    text = f.read()
+                for inc in INCLUDE.findall(text):
+                    target = None
+                    if os.path.exists(os.path.join(root, "src", inc)):
+                        target = "src/" + inc
+                    else:  # a path relative to the including file
+                        local = os.path.normpath(os.path.join(os.path.dirname(rel), inc)).replace(os.sep, "/")
+                        if os.path.exists(os.path.join(root, local)):
+                            target = local
+                    if target is not None:
+                        found.setdefault((rel, target), None)
     return list(found)
 
 
@@ -67,25 +98,34 @@ def find_loop(graph):
     return None
 
 
-def main(argv):
-    src = argv[1] if len(argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "..", "src")
+def check(root):
     faults = []
     graph = {}
-    for source, target in edges(src):
+    for source, target in edges(root):
         a, b = folder_of(source), folder_of(target)
-        if a == "platform" and b not in ("platform", ""):
-            faults.append(f"port {source} includes {target}: the ports sit below every subsystem")
-        if a != b:
-            graph.setdefault(a, set()).add(b)
+        if a is None or b is None or a == b:
+            continue
+        if a not in ALLOWED:
+            faults.append(f"{source}: folder {a} has no place in the layers")
+            continue
+        if b not in ALLOWED[a]:
+            faults.append(f"{source} includes {target}: {a} may include only "
+                          + (", ".join(sorted(ALLOWED[a])) or "itself"))
+        graph.setdefault(a, set()).add(b)
     loop = find_loop(graph)
     if loop:
         faults.append("folders include each other: " + " -> ".join(loop))
+    return faults, graph
+
+
+def main(argv):
+    root = argv[1] if len(argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "..")
+    faults, graph = check(root)
     for f in faults:
         print(f"include check: {f}")
     if not faults:
-        folders = set(graph) | {b for targets in graph.values() for b in targets}
-        print("include check: ports include no subsystem; no loop between "
-              + ", ".join(sorted(n for n in folders if n)))
+        print("include check: every include points down the layers; no loop between "
+              + ", ".join(sorted(graph)))
     return 1 if faults else 0
 
 

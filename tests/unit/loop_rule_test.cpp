@@ -1,8 +1,8 @@
-#include "platform/win32/loop_rule.h"
+#include "app/loop_rule.h"
 
 #include <gtest/gtest.h>
 
-namespace sorelka::win32 {
+namespace sorelka {
 namespace {
 
 using Ending = LoopRule::Ending;
@@ -59,4 +59,4 @@ TEST(LoopRule, TheUnloadRunsOnceWhicheverWayComesFirst) {
 }
 
 }  // namespace
-}  // namespace sorelka::win32
+}  // namespace sorelka

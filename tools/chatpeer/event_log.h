@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/win32/handles.h"
+#include "win32/handles.h"
 
 // One log line, built field by field in the order the fields are added.
 class JsonLine {

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "event_log.h"
-#include "platform/win32/handles.h"
+#include "win32/handles.h"
 #include "options.h"
 
 struct PeerContext {

@@ -1,7 +1,7 @@
 // The Japanese user-interface font all peer windows share.
 #pragma once
 
-#include "platform/win32/handles.h"
+#include "win32/handles.h"
 
 // The first installed face of a list of Japanese UI fonts (Windows names first, then the
 // free fonts Wine finds on Linux); the stock GUI font if none is there.

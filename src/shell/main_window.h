@@ -11,11 +11,11 @@
 #include "app/controls.h"
 #include "app/layout.h"
 #include "app/main_form.h"
-#include "base_window.h"
+#include "win32/base_window.h"
 #include "control_windows.h"
 #include "form_port_win32.h"
 #include "frame_container.h"
-#include "handles.h"
+#include "win32/handles.h"
 #include "modal_loops.h"
 #include "resources.h"
 

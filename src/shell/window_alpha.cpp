@@ -1,7 +1,7 @@
 // The window-alpha layer of the desktop port: layered windows of any program, through the
 // layered-window functions loaded at run time.
 #include "desktop_win32.h"
-#include "dynamic_api.h"
+#include "win32/dynamic_api.h"
 
 namespace sorelka::win32 {
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "base_window.h"
+#include "win32/base_window.h"
 
 namespace sorelka::win32 {
 

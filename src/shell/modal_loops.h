@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "loop_rule.h"
+#include "app/loop_rule.h"
 
 namespace sorelka::win32 {
 

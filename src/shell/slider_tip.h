@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "handles.h"
+#include "win32/handles.h"
 
 namespace sorelka::win32 {
 

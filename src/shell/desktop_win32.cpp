@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "dynamic_api.h"
+#include "win32/dynamic_api.h"
 
 namespace sorelka::win32 {
 

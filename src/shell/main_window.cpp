@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "dynamic_api.h"
+#include "win32/dynamic_api.h"
 #include "live_windows_win32.h"
 #include "push_check.h"
-#include "wide.h"
+#include "win32/wide.h"
 #include "win32_kinds.h"
 
 namespace sorelka::win32 {

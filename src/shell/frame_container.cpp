@@ -1,6 +1,6 @@
 #include "frame_container.h"
 
-#include "handles.h"
+#include "win32/handles.h"
 
 namespace sorelka::win32 {
 

@@ -1,6 +1,6 @@
 #include "tip_window.h"
 
-#include "dynamic_api.h"
+#include "win32/dynamic_api.h"
 
 #include <richedit.h>
 

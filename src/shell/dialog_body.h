@@ -7,8 +7,8 @@
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_layout.h"
-#include "handles.h"
-#include "wide.h"
+#include "win32/handles.h"
+#include "win32/wide.h"
 
 namespace sorelka::win32 {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "wide.h"
+#include "win32/wide.h"
 
 namespace sorelka::win32 {
 

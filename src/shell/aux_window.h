@@ -5,10 +5,10 @@
 
 #include <functional>
 
-#include "base_window.h"
+#include "win32/base_window.h"
 #include "desktop_win32.h"
 #include "dialog_body.h"
-#include "dynamic_api.h"
+#include "win32/dynamic_api.h"
 #include "live_windows_win32.h"
 
 namespace sorelka::win32 {

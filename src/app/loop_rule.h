@@ -6,7 +6,7 @@
 #pragma once
 #include <utility>
 
-namespace sorelka::win32 {
+namespace sorelka {
 
 class LoopRule {
  public:
@@ -46,4 +46,4 @@ class LoopRule {
   bool unloaded_ = false;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "app/controls.h"
-#include "handles.h"
+#include "win32/handles.h"
 #include "platform/pixels.h"
 
 namespace sorelka::win32 {

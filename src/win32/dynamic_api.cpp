@@ -1,6 +1,6 @@
-#include "dynamic_api.h"
+#include "win32/dynamic_api.h"
 
-#include "handles.h"
+#include "win32/handles.h"
 
 namespace sorelka::win32 {
 

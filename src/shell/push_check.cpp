@@ -1,6 +1,6 @@
 #include "push_check.h"
 
-#include "handles.h"
+#include "win32/handles.h"
 
 namespace sorelka::win32 {
 

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "dynamic_api.h"
+#include "win32/dynamic_api.h"
 #include "resource_ids.h"
 #include "resources.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/controls.h"
-#include "wide.h"
+#include "win32/wide.h"
 
 namespace sorelka::win32 {
 
