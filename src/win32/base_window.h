@@ -11,6 +11,10 @@ template <typename Derived>
 class BaseWindow {
  public:
   HWND hwnd() const { return hwnd_; }
+  // Registers Derived's class once; false, with the reason in GetLastError(), when the system
+  // refuses. For windows made by another's CreateWindowEx with the object as its parameter
+  // (the controls the window builder makes).
+  static bool Register() { return RegisterOnce(); }
 
  protected:
   BaseWindow() = default;
