@@ -5,7 +5,7 @@
 
 namespace sorelka::win32 {
 
-AuxWindows::AuxWindows(Desktop& desktop) : dialogs_(tip_, about_, desktop) {
+AuxWindows::AuxWindows(Desktop& desktop, FormPort& form) : dialogs_(tip_, about_, desktop, form) {
   tip_.onOk = [this] { dialogs_.Tip().OkClick(); };
   about_.onOk = [this] { dialogs_.About().OkClick(); };
 }

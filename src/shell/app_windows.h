@@ -6,13 +6,15 @@
 #include "about_window.h"
 #include "dialogs/dialogs.h"
 #include "platform/desktop.h"
+#include "platform/form_port.h"
 #include "tip_window.h"
 
 namespace sorelka::win32 {
 
 class AuxWindows {
  public:
-  explicit AuxWindows(Desktop& desktop);
+  // `form`: the main window, which tells of a window that could not be made.
+  AuxWindows(Desktop& desktop, FormPort& form);
   AuxWindows(const AuxWindows&) = delete;
   AuxWindows& operator=(const AuxWindows&) = delete;
 

@@ -24,9 +24,10 @@ void SetSelectionFormat(HWND box, DWORD mask, DWORD effects, COLORREF colour) {
 }
 }  // namespace
 
-void TipWindow::Load() {
+// Without the library the box's class is missing and the window fails with that reason.
+bool TipWindow::Load() {
   LoadRichEdit();
-  AuxWindow::Load();
+  return AuxWindow::Load();
 }
 
 void TipWindow::ShowAndFocus() {
