@@ -81,7 +81,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
     case DM_GETDEFID: return DefaultButton() == Ctl::Count ? 0 : MAKELONG(ControlId(DefaultButton()), DC_HASDEFID);
     case WM_SIZE: SendMessageW(w_.H(Ctl::Status), WM_SIZE, 0, 0); return 0;
-    case kWmDpiChanged: OnDpiChanged(LOWORD(wp), reinterpret_cast<const RECT*>(lp)); return 0;
+    case kWmDpiChanged: OnDpiChanged(LOWORD(wp), DpiSuggestion(lp)); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_ACTIVATE: return OnActivate(wp, lp);
     case WM_HSCROLL: OnSliderScroll(LOWORD(wp), reinterpret_cast<HWND>(lp)); return 0;
@@ -199,7 +199,8 @@ void MainWindow::SetUpStatusBar(const MainWindowLayout& layout) {
 
 // The window went to a screen of another resolution (per-monitor awareness, Windows 8.1 and
 // later): fonts for it, every control again from where it stands now in twips (so the panel
-// stays as it is), and the frame the system suggests.
+// stays as it is), and the frame the system suggests, or the client area sized for the new
+// resolution where no suggestion can be trusted.
 void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   if (dpi <= 0) return;
   const Resources::Fonts old = res_.Rescale(dpi);  // kept until no control uses them

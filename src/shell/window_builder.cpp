@@ -1,5 +1,7 @@
 #include "window_builder.h"
 
+#include "win32/dynamic_api.h"
+
 namespace sorelka::win32 {
 
 bool BuildControls(HWND window, std::span<const ControlSpec> specs, std::span<const PixelRect> at,
@@ -43,6 +45,11 @@ void FitClient(HWND window, int width, int height) {
   }
 }
 
+const RECT* DpiSuggestion(LPARAM lp) {
+  if (lp == 0 || SentFromElsewhere()) return nullptr;
+  return reinterpret_cast<const RECT*>(lp);
+}
+
 void FrameAfterDpiChange(HWND window, const RECT* suggested, int clientWidth, int clientHeight) {
   if (suggested)
     SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
@@ -65,6 +72,7 @@ LRESULT ColourControl(HDC dc, HWND control, UINT msg, const std::optional<Colour
 
 bool PreTranslateDialogKeys(HWND window, MSG& msg, const DialogKeys& keys) {
   if (!window || (msg.hwnd != window && !IsChild(window, msg.hwnd))) return false;
+  if (msg.message == kWmDpiChanged) return true;
   if (msg.message == WM_KEYDOWN) {
     if (msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
       keys.tab(!(GetKeyState(VK_SHIFT) & 0x8000));

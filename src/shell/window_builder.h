@@ -46,6 +46,11 @@ void PlaceControls(std::span<const ControlSpec> specs, std::span<const HWND> con
 // The window's client area made exactly this size, its top left corner kept.
 void FitClient(HWND window, int width, int height);
 
+// WM_DPICHANGED's suggested rectangle when it can be trusted: the system sends it from the
+// window's own thread. Null for none (lParam 0) and for one sent from another thread or
+// process, whose pointer is never read.
+const RECT* DpiSuggestion(LPARAM lp);
+
 // The window's frame after a change of resolution: the rectangle the system suggests, else the
 // client area of the given size with the top left corner kept.
 void FrameAfterDpiChange(HWND window, const RECT* suggested, int clientWidth, int clientHeight);
@@ -75,7 +80,8 @@ struct DialogKeys {
   bool swallowEscapeChar = false;
 };
 // Tab (without Ctrl), Enter and Esc for `window` and its controls, the characters of the keys
-// taken, then the rest of the dialog keyboard. True when the message was used.
+// taken, then the rest of the dialog keyboard. True when the message was used. A posted
+// WM_DPICHANGED is dropped here: the system sends it, so a posted one is no change at all.
 bool PreTranslateDialogKeys(HWND window, MSG& msg, const DialogKeys& keys);
 
 }  // namespace sorelka::win32
