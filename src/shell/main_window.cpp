@@ -258,10 +258,7 @@ void MainWindow::ClickControl(Ctl c) {
 void MainWindow::OnTimer(WPARAM id) {
   if (loops_.Closing()) return;  // nothing new starts while the program is on its way out
   if (id == kTimer1) form_.Timer1Tick();
-  if (id == kTimer2) {
-    form_.Timer2Tick();
-    tip_.SetText(W(port_.GetText(Ctl::Slider)));  // the readout the tick wrote, while the tip shows
-  }
+  if (id == kTimer2) form_.Timer2Tick();
 }
 
 LRESULT MainWindow::OnCtlColor(HDC dc, HWND control, UINT msg) {
@@ -342,7 +339,9 @@ void MainWindow::OnSliderScroll(int code, HWND from) {
     return;
   }
   if (code == TB_THUMBTRACK || code == TB_THUMBPOSITION || GetKeyState(VK_LBUTTON) < 0) sliderByMouse_ = true;
-  if (code == TB_THUMBTRACK) tip_.Show(W(port_.GetText(Ctl::Slider)));
+  // The value under the thumb now, not the readout's last tick, which may be 100 ms behind.
+  if (code == TB_THUMBTRACK)
+    tip_.Show(W(SliderReadout(static_cast<int>(SendMessageW(from, TBM_GETPOS, 0, 0)))));
 }
 
 // Send's mouse moves go to the behaviour, which pops up the hint; the rest to the button.

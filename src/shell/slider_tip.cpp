@@ -71,16 +71,11 @@ void SliderTip::Show(const std::wstring& text) {
   ClientToScreen(slider_, &at);
   TOOLINFOW ti = Tool(text.c_str());
   SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
-  // Above the thumb, so the pointer does not cover it.
+  // Above the thumb, so the pointer does not cover it. Setting the place also redraws the tip
+  // in its new text: Wine redraws a tracking tip on no TTM_UPDATETIPTEXTW.
   SendMessageW(tip_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y - MulDiv(GetSystemMetrics(SM_CYMENU), dpi_, systemDpi_)));
   if (!shown_) SendMessageW(tip_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
   shown_ = true;
-}
-
-void SliderTip::SetText(const std::wstring& text) {
-  if (!tip_ || !shown_) return;
-  TOOLINFOW ti = Tool(text.c_str());
-  SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void SliderTip::Hide() {

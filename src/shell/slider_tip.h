@@ -1,4 +1,4 @@
-// The slider's readout while its thumb moves: a tracking tooltip with no owner. Under Wine a
+// The slider's value while its thumb moves: a tracking tooltip with no owner. Under Wine a
 // window owned by the main window (the trackbar's own tooltip included) keeps the main window
 // out of the topmost band; an unowned one does not.
 #pragma once
@@ -17,9 +17,8 @@ class SliderTip {
   void Destroy();            // also when the object goes
   // The main window's resolution: the tip's text and its distance above the thumb follow it.
   void SetDpi(int dpi);
-  // Shows `text` over the thumb, or moves it there when shown already.
+  // Shows `text` over the thumb, or moves it there with that text when shown already.
   void Show(const std::wstring& text);
-  void SetText(const std::wstring& text);  // when shown: the new readout
   void Hide();
 
  private:
