@@ -61,7 +61,7 @@ void TipWindow::SetSelStart(int position) {
 }
 
 void TipWindow::SetSelColour(Colour colour) {
-  SetSelectionFormat(Box(), CFM_COLOR, 0, RGB(colour.r, colour.g, colour.b));
+  SetSelectionFormat(Box(), CFM_COLOR, 0, ToColorRef(colour));
 }
 
 void TipWindow::SetSelEmphasis(bool on) { SetSelectionFormat(Box(), CFM_BOLD, on ? CFE_BOLD : 0, 0); }
