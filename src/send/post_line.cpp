@@ -57,15 +57,15 @@ std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line) {
 }
 
 bool PostLine(const Text& line, const ChatTarget& target, const DeliveryOptions& options,
-              Desktop& desktop) {
+              Desktop& desktop, EventLoop& loop) {
   SendJob job(target, options, {line});
   while (true) {
-    switch (job.Run(desktop, kMaxWaitMs)) {
+    switch (job.Run(desktop, loop, kMaxWaitMs)) {
       case SendJob::State::Finished: return true;
       case SendJob::State::Stopped: return false;
       case SendJob::State::Waiting: {
-        const auto left = static_cast<std::int32_t>(job.WakeAt() - desktop.Milliseconds());
-        if (left > 0) desktop.Sleep(static_cast<std::uint32_t>(left));
+        const auto left = static_cast<std::int32_t>(job.WakeAt() - loop.Milliseconds());
+        if (left > 0) loop.Sleep(static_cast<std::uint32_t>(left));
         break;
       }
       case SendJob::State::Working: break;

@@ -7,6 +7,7 @@
 
 #include "discovery/chat_target.h"
 #include "platform/desktop.h"
+#include "platform/event_loop.h"
 #include "send/send_request.h"
 
 namespace sorelka {
@@ -36,6 +37,6 @@ std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, const DeliveryOp
 // a post failed), so the caller sends nothing more and keeps the user's text. Waits by
 // sleeping: the window's own sends go through SendJob instead.
 bool PostLine(const Text& line, const ChatTarget& target, const DeliveryOptions& options,
-              Desktop& desktop);
+              Desktop& desktop, EventLoop& loop);
 
 }  // namespace sorelka
