@@ -14,7 +14,7 @@ using testing::FakeForm;
 struct Fixture {
   FakeForm form;
   FakeDesktop desktop;
-  MainForm main{form, desktop};
+  MainForm main{form, desktop, desktop};
 };
 
 TEST(Startup, LoadDisablesSendingLaysOutFramesAndClearsState) {
