@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "discovery/readout.h"
 #include "platform/form_port.h"
+#include "translucency/readout.h"
 
 namespace sorelka {
 

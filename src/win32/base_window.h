@@ -37,8 +37,9 @@ class BaseWindow {
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefaultFor(hwnd_, msg, wp, lp); }
 
   // The procedure that attaches the object and routes its messages, for a class Derived
-  // registers itself: under several names, or as an ANSI class (whose windows get the
-  // ANSI default handling). The window is made with the object as its creation parameter.
+  // registers itself: under several names, or as an ANSI class (whose windows get the ANSI
+  // default handling, see DefaultFor). The window is made with the object as its creation
+  // parameter.
   static WNDPROC Procedure() { return Proc; }
 
  private:
@@ -79,8 +80,12 @@ class BaseWindow {
     return self->HandleMessage(msg, wp, lp);
   }
 
+  // A Derived that may be registered as an ANSI class says so (static constexpr bool
+  // kMayBeAnsi = true); the others need neither the question nor the ANSI handling.
   static LRESULT DefaultFor(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+    if constexpr (requires { Derived::kMayBeAnsi; })
+      if (!IsWindowUnicode(hwnd)) return DefWindowProcA(hwnd, msg, wp, lp);
+    return DefWindowProcW(hwnd, msg, wp, lp);
   }
 
   HWND hwnd_ = nullptr;

@@ -195,7 +195,7 @@ TEST_F(AuxFormTest, AWindowTheSystemCannotMakeIsToldOfAndTriedAgainAtTheNextOpen
 }
 
 TEST_F(AuxFormTest, TheMenuRoutesHelpInfoAndTheHomePage) {
-  MainForm main{form, desktop};
+  MainForm main{form, desktop, desktop};
   main.MenuClick(Menu::Help);  // no windows attached: nothing happens
   EXPECT_FALSE(tip.Loaded());
   main.AttachDialogs(dialogs);

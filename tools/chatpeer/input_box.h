@@ -12,6 +12,7 @@
 // An ANSI or a Unicode class, as the chat front end registers it, with the window base's procedure.
 class InputBox : public sorelka::win32::BaseWindow<InputBox> {
  public:
+  static constexpr bool kMayBeAnsi = true;  // registered as an ANSI class unless --unicode
   // Called when Enter arrives; `via` names the message that carried it.
   using EnterHandler = std::function<void(const char* via, WPARAM code)>;
 

@@ -18,6 +18,7 @@ enum MessengerControlId {
 // An ANSI or a Unicode class, as the messenger registers it, with the window base's procedure.
 class MessengerWindow : public sorelka::win32::BaseWindow<MessengerWindow> {
  public:
+  static constexpr bool kMayBeAnsi = true;  // registered as an ANSI class unless --unicode
   static bool RegisterClasses(bool ansi);
 
   MessengerWindow(PeerContext& ctx, int index);
