@@ -26,7 +26,8 @@ class MainForm {
 
   // --- start-up and shutdown ---
   void Load();
-  // The unload handler; runs once however many ways the program is ended.
+  // The unload handler; runs once however many ways the program is ended (the end of the
+  // session, then WM_DESTROY; "終了").
   void Unload();
   // "終了": asks the shell to run the unload handler and end the process once every nested
   // loop has unwound.
