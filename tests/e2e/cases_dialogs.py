@@ -244,17 +244,22 @@ def front_back_to_the_chat(c):
     expect_status(c, CHAT, ROOM + PHRASE)
 
     lines = []
-    # ヘルプ is the third item of the menu, インフォメーション the second.
-    for cls, downs, line in ((TIP_CLASS, 3, "ab"), (ABOUT_CLASS, 2, "cd")):
+    # ヘルプ is the third item of the menu, インフォメーション the second; each closed by Esc,
+    # then the tip window once more by its close box.
+    for cls, downs, line, how in ((TIP_CLASS, 3, "ab", "Esc"), (ABOUT_CLASS, 2, "cd", "Esc"),
+                                  (TIP_CLASS, 3, "ef", "its close box")):
         bring(c, app.hwnd)  # as a click on the main window would
         keys_to(c, app.hwnd, "F10", *["Down"] * downs, "Return")
         opened = window(c, app, cls)
         r = c.driver("wait-panel", "0", UNKNOWN, "3000", expect_ok=False)
         check(r["ok"], f"{opened['caption']} in front: status panel 1 reads {r['seen']!r}")
-        keys_to(c, opened["hwnd"], "Escape")
-        wait_closed(c, app, cls, "after Esc")
+        if how == "Esc":
+            keys_to(c, opened["hwnd"], "Escape")
+        else:
+            c.driver("post-hwnd", str(opened["hwnd"]), str(WM_SYSCOMMAND), str(SC_CLOSE), "0")
+        wait_closed(c, app, cls, f"after {how}")
         wait_until(lambda: c.driver("focus")["foreground"] == chat, 5,
-                   f"the chat room in front after {opened['caption']} closed")
+                   f"the chat room in front after {opened['caption']} closed by {how}")
         expect_status(c, CHAT, ROOM + PHRASE)
         holds(c, [CHAT, ROOM + PHRASE], f"after {opened['caption']} closed")
 
