@@ -270,6 +270,17 @@ def front_back_to_the_chat(c):
         check(got == lines, f"the chat room sent {got!r}, expected {lines!r}")
         check(not sent(peer, "im-window"), f"Messenger sent {sent(peer, 'im-window')!r}")
 
+    # With the chat room gone by then, the main window takes the front, not Messenger.
+    bring(c, app.hwnd)
+    keys_to(c, app.hwnd, "F10", "Down", "Down", "Down", "Return")
+    opened = window(c, app, TIP_CLASS)
+    c.driver("--hwnd", str(chat), "close")
+    c.driver("--hwnd", str(chat), "wait-gone", "5000")
+    keys_to(c, opened["hwnd"], "Escape")
+    wait_closed(c, app, TIP_CLASS, "after Esc")
+    wait_until(lambda: c.driver("focus")["foreground"] == app.hwnd, 5,
+               "the main window in front after the tip window closed with the chat room gone")
+
 
 @case("dialogs/windows_are_other_applications_and_outlive_the_main_window")
 def outlive(c):
