@@ -12,9 +12,10 @@
 #include <vector>
 
 #include "../../tests/e2e/driver/remote_status.h"
-#include "shell/desktop_win32.h"
-#include "send/post_line.h"
+#include "../../tests/unit/support/post_line.h"
+#include "send/cp932_codes.h"
 #include "send/send_job.h"
+#include "shell/desktop_win32.h"
 
 namespace {
 

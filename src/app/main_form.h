@@ -4,12 +4,12 @@
 #include "app/popup_menus.h"
 #include "app/send_options.h"
 #include "dialogs/dialogs.h"
-#include "discovery/readout.h"
 #include "discovery/target_discovery.h"
 #include "platform/desktop.h"
 #include "platform/form_port.h"
 #include "send/send_command.h"
 #include "translucency/panel_slide.h"
+#include "translucency/readout.h"
 #include "translucency/translucency.h"
 
 namespace sorelka {

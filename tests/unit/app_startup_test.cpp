@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form.h"
-#include "discovery/readout.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
+#include "translucency/readout.h"
 
 namespace sorelka {
 namespace {
