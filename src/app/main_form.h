@@ -46,6 +46,11 @@ class MainForm {
   // A send is under way: Enter does nothing, and the window is not re-examined.
   bool Sending() const { return send_.Sending(); }
 
+  // The tip or version window came to the front; the window to give the front back to when
+  // it closes in front (0: the main window).
+  void AuxWindowActivated() { discovery_.OwnWindowActivated(); }
+  Hwnd AuxWindowHandBack() { return discovery_.HandBackWindow(); }
+
   // Sets a check box from code; a changed value runs its click handler.
   void SetValueFromCode(Ctl c, int value);
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "about_window.h"
+#include "app/main_form.h"
 #include "dialogs/dialogs.h"
 #include "platform/desktop.h"
 #include "platform/form_port.h"
@@ -13,8 +14,8 @@ namespace sorelka::win32 {
 
 class AuxWindows {
  public:
-  // `form`: the main window, which tells of a window that could not be made.
-  AuxWindows(Desktop& desktop, FormPort& form);
+  // `main`: the main window's port, whose box tells of a window that could not be made.
+  AuxWindows(Desktop& desktop, MainForm& form, FormPort& main);
   AuxWindows(const AuxWindows&) = delete;
   AuxWindows& operator=(const AuxWindows&) = delete;
 
@@ -24,9 +25,13 @@ class AuxWindows {
   bool PreTranslate(MSG& msg) { return tip_.PreTranslate(msg) || about_.PreTranslate(msg); }
 
  private:
+  void HandBack(HWND closing);
+
   TipWindow tip_;
   AboutWindow about_;
   Dialogs dialogs_;
+  MainForm& form_;
+  FormPort& main_;
 };
 
 }  // namespace sorelka::win32

@@ -462,5 +462,44 @@ TEST(PollForeground, LongClassNameIsReadWithoutHalfACharacter) {
   }
 }
 
+// The tip and version windows, each opened from the main window: they count as unknown
+// applications while in front, and when one closes the front goes back to the window the user
+// had before them (the poll then chooses it again), or to the main window when that is gone.
+TEST(PollForeground, OwnWindowsHandTheFrontBackToTheWindowBeforeThem) {
+  enum Then { Keep, CloseIt, NoneBefore, OtherBetween };
+  for (Then then : {Keep, CloseIt, NoneBefore, OtherBetween}) {
+    SCOPED_TRACE(then);
+    Poll p;
+    Frame room = p.Browser(u"ロビー");
+    p.AddChatControl(room);
+    Hwnd alice = p.Messenger(u"Alice");
+    if (then != NoneBefore) p.Front(room.frame);
+    auto open = [&p](const Text& title) {
+      p.Front(p.form.own);
+      Hwnd w = p.App("SorelkaTipWindow", title);
+      p.desktop.Window(w).ownProcess = true;
+      p.main.AuxWindowActivated();
+      p.Front(w);
+      EXPECT_TRUE(p.SendingDisabled());
+      return w;
+    };
+    Hwnd tip = open(u"ﾜﾝﾎﾟｲﾝﾄ");
+    if (then == OtherBetween) {
+      p.Front(alice);
+      p.main.AuxWindowActivated();
+      p.Front(tip);
+    }
+    open(u"ﾊﾞｰｼﾞｮﾝ情報");
+    if (then == CloseIt) p.desktop.Close(room.frame);
+
+    const Hwnd back = p.main.AuxWindowHandBack();
+    EXPECT_EQ(back, then == Keep ? room.frame : then == OtherBetween ? alice : 0);
+    if (back == 0) continue;
+    p.Front(back);
+    EXPECT_EQ(p.main.discovery().Target().Kind, then == Keep ? KindChat : KindMessenger);
+    EXPECT_TRUE(p.SendingEnabled());
+  }
+}
+
 }  // namespace
 }  // namespace sorelka
