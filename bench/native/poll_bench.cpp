@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 struct Scene {
   FakeForm form;
   FakeDesktop desktop;
-  MainForm main{form, desktop};
+  MainForm main{form, desktop, desktop};
   Hwnd chatFrame = 0, messenger = 0, page = 0;
 
   Scene() {

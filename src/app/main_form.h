@@ -4,21 +4,22 @@
 #include "app/popup_menus.h"
 #include "app/send_options.h"
 #include "dialogs/dialogs.h"
-#include "discovery/readout.h"
 #include "discovery/target_discovery.h"
 #include "platform/desktop.h"
+#include "platform/event_loop.h"
 #include "platform/form_port.h"
 #include "send/send_command.h"
 #include "translucency/panel_slide.h"
+#include "translucency/readout.h"
 #include "translucency/translucency.h"
 
 namespace sorelka {
 
 class MainForm {
  public:
-  MainForm(FormPort& form, Desktop& desktop)
-      : form_(form), desktop_(desktop), sendOptions_(form), discovery_(desktop), readout_(form),
-        send_(form, desktop) {}
+  MainForm(FormPort& form, Desktop& desktop, EventLoop& loop)
+      : form_(form), desktop_(desktop), loop_(loop), sendOptions_(form), discovery_(desktop), readout_(form),
+        send_(form, desktop, loop) {}
 
   // The tip and version windows that the menu opens (none: those menu items do nothing).
   void AttachDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
@@ -56,12 +57,13 @@ class MainForm {
  private:
   FormPort& form_;
   Desktop& desktop_;
+  EventLoop& loop_;
   SendOptions sendOptions_;
   TargetDiscovery discovery_;
   Readout readout_;
   SendCommand send_;
   Translucency translucency_{form_, desktop_};
-  PanelSlide slide_{form_, desktop_};
+  PanelSlide slide_{form_, loop_};
   PopupMenus popups_{form_};
   Dialogs* dialogs_ = nullptr;  // owned by the shell: they may outlive the main window
   bool exitRequested_ = false;

@@ -65,7 +65,7 @@ class SendingLook {
 
 }  // namespace
 
-std::optional<SendRequest> SendCommand::TakeRequest(const ChatTarget& target, int lineCount) {
+SendRequest SendCommand::TakeRequest(const ChatTarget& target, int lineCount) {
   int taken = 0;
   if (Ticked(form_, Ctl::AA) || Ticked(form_, Ctl::SAKASA)) taken = lineCount;
   else if (Ticked(form_, Ctl::Default)) taken = std::min(lineCount, 1);
@@ -95,7 +95,7 @@ void SendCommand::Click(const ChatTarget& target) {
   const int count = form_.MessageLineCount();  // int, not 16 bits: any number of lines works
   // The send is taken now: whatever comes to the front while the question is open, the lines
   // go to the window that was chosen when Send was pressed.
-  std::optional<SendRequest> request;
+  SendRequest request;
   try {
     request = TakeRequest(target, count);
   } catch (const std::bad_alloc&) {
@@ -114,13 +114,13 @@ void SendCommand::Click(const ChatTarget& target) {
 
   std::optional<std::vector<Text>> composed;
   try {
-    composed = Compose(*request);
+    composed = Compose(request);
   } catch (const std::bad_alloc&) {
     return;
   }
   if (!composed) return;
-  SendJob job(request->target, request->delivery, std::move(*composed));
-  Run(job, request->target);
+  SendJob job(request.target, request.delivery, std::move(*composed));
+  Run(job, request.target);
 }
 
 void SendCommand::Cancel() {
@@ -142,13 +142,13 @@ void SendCommand::Run(SendJob& job, const ChatTarget& target) {
     shownLine_ = 0;
     while (true) {
       ShowProgress(job);
-      state = job.Run(desktop_, kSliceMs);
+      state = job.Run(desktop_, loop_, kSliceMs);
       if (state == SendJob::State::Finished || state == SendJob::State::Stopped) break;
       // A close or the end of the program arriving now stops the send first.
-      if (!desktop_.PumpMessages()) job.Cancel();
+      if (!loop_.PumpMessages()) job.Cancel();
       if (state == SendJob::State::Waiting && !job.Cancelled()) {
-        const auto left = static_cast<std::int32_t>(job.WakeAt() - desktop_.Milliseconds());
-        if (left > 0) desktop_.WaitForMessages(std::min<std::uint32_t>(static_cast<std::uint32_t>(left), kSliceMs));
+        const auto left = static_cast<std::int32_t>(job.WakeAt() - loop_.Milliseconds());
+        if (left > 0) loop_.WaitForMessages(std::min<std::uint32_t>(static_cast<std::uint32_t>(left), kSliceMs));
       }
     }
     job_ = nullptr;

@@ -7,9 +7,18 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/event_loop.h"
 #include "send/send_request.h"
 
 namespace sorelka {
+
+inline constexpr std::uint32_t kWmImeChar = 0x0286;  // WM_IME_CHAR
+inline constexpr std::uint32_t kWmCommand = 0x0111;  // WM_COMMAND
+
+// A post refused for a full queue is tried again every kQueueRetryMs; when no post has gone
+// through for kQueueStallMs the target is taken as stuck and the send stops.
+inline constexpr std::uint32_t kQueueRetryMs = 10;
+inline constexpr std::uint32_t kQueueStallMs = 5000;
 
 // A target must answer a null message within this time before its send button is pressed and
 // before the message box is emptied; one that does not has stopped taking what is typed.
@@ -17,6 +26,13 @@ inline constexpr std::uint32_t kAnswerLimitMs = 5000;
 // The longest a single call of the job may keep the window's thread.
 inline constexpr std::uint32_t kAnswerProbeMs = 50;
 
+// The window that receives the send button's click after each line, or none when the lines are
+// typed and left unsent: SendNow counts whether or not it is enabled; in ASCII-art mode MSN Chat
+// sends every line.
+std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, const DeliveryOptions& options);
+
+// Types each composed line into target.InputWindow by posted WM_IME_CHAR codes and, where
+// SendCommandWindow names a window, pauses for the Wait value and posts the send button's click.
 class SendJob {
  public:
   enum class State {
@@ -30,7 +46,7 @@ class SendJob {
   SendJob(ChatTarget target, DeliveryOptions options, std::vector<Text> composed);
 
   // Works until `sliceMs` have passed, the job must wait, or it ends.
-  State Run(Desktop& desktop, std::uint32_t sliceMs);
+  State Run(Desktop& desktop, EventLoop& loop, std::uint32_t sliceMs);
   // Stops before the next character.
   void Cancel() { cancelled_ = true; }
 
@@ -43,10 +59,10 @@ class SendJob {
  private:
   enum class Phase { Type, Pause, Check, Click, FinalCheck, Done, Stop };
   // A post refused for a full queue is tried again later; any other refusal stops the send.
-  bool Post(Desktop& desktop, Hwnd window, std::uint32_t message, std::uintptr_t wParam);
+  bool Post(Desktop& desktop, EventLoop& loop, Hwnd window, std::uint32_t message, std::uintptr_t wParam);
   void Wait(std::uint32_t until);
   // True when `window` answered; otherwise stops once it has not for kAnswerLimitMs.
-  bool Answered(Desktop& desktop, Hwnd window);
+  bool Answered(Desktop& desktop, EventLoop& loop, Hwnd window);
   void LineDone();
   void SkipLinesWithNothingToSend();
 

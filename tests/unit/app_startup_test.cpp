@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form.h"
-#include "discovery/readout.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
+#include "translucency/readout.h"
 
 namespace sorelka {
 namespace {
@@ -14,7 +14,7 @@ using testing::FakeForm;
 struct Fixture {
   FakeForm form;
   FakeDesktop desktop;
-  MainForm main{form, desktop};
+  MainForm main{form, desktop, desktop};
 };
 
 TEST(Startup, LoadDisablesSendingLaysOutFramesAndClearsState) {

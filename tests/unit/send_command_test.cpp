@@ -2,7 +2,6 @@
 
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
-#include "send/post_line.h"
 #include "send/send_command.h"
 
 namespace sorelka {
@@ -27,7 +26,7 @@ template <typename Form>
 struct BasicFixture {
   Form form;
   FakeDesktop desktop;
-  SendCommand send{form, desktop};
+  SendCommand send{form, desktop, desktop};
   ChatTarget target;
   Hwnd dialog = desktop.Add(0, "#32770");
   Hwnd chatInput = desktop.Add(dialog, "MSNChatEdit4");
@@ -302,7 +301,7 @@ TEST(SendCommand, MessageTooLargeToTakeSendsNothingAndKeepsTheMessage) {
   };
   Failing form;
   testing::FakeDesktop desktop;
-  SendCommand send{form, desktop};
+  SendCommand send{form, desktop, desktop};
   ChatTarget target;
   target.Kind = KindMessenger;
   target.InputWindow = desktop.Add(0, "IMWindowClass");
@@ -432,9 +431,9 @@ TEST(SendJob, LineTypedWholeIsCountedEvenWhenTheSliceEndsOnItsLastCharacter) {
   target.Kind = KindMessenger;
   target.InputWindow = messenger;
   SendJob job(target, DeliveryOptions{}, {Text(64, u'a'), u"bbb"});  // no send click is due
-  job.Run(desktop, 10);
+  job.Run(desktop, desktop, 10);
   job.Cancel();
-  EXPECT_EQ(job.Run(desktop, 10), SendJob::State::Stopped);
+  EXPECT_EQ(job.Run(desktop, desktop, 10), SendJob::State::Stopped);
   EXPECT_EQ(desktop.posted.size(), 64u);
   EXPECT_EQ(job.LinesSent(), 1u);
 }

@@ -50,7 +50,7 @@ struct ChatControl {
 struct Poll {
   OrderedForm form;
   FakeDesktop desktop;
-  MainForm main{form, desktop};
+  MainForm main{form, desktop, desktop};
 
   Poll() {
     form.own = desktop.AddText(0, "ThunderRT6FormDC", u"Sorelka 2.0 for XP");
