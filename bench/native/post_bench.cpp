@@ -58,6 +58,7 @@ class CountingDesktop final : public Desktop {
   void Sleep(std::uint32_t) override {}
   std::uint32_t Milliseconds() override { return 0; }
   bool PumpMessages() override { return true; }
+  bool AnsiCarries(TextView) override { return true; }
   Text FromAnsi(std::string_view) override { return {}; }
   bool IsLeadByte(unsigned char) override { return false; }
 };

@@ -40,6 +40,7 @@ class Win32Desktop final : public Desktop {
   std::uint32_t Milliseconds() override;
   bool PumpMessages() override;
   Ansi ToAnsi(TextView text) override;
+  bool AnsiCarries(TextView text) override;
   Text FromAnsi(std::string_view bytes) override;
   bool IsLeadByte(unsigned char byte) override;
 
