@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Wine-side figures: posting cost against a bare loop, delivery into the stand-in chat
-# (also when it is slow), how soon a newly activated chat window is classified, and start-up,
+# (also when it is slow), how soon a newly activated chat window is classified, how soon a
+# long message reaches the flood question, and start-up,
 # memory and idle CPU against a baseline window.
 # Usage: bench/wine/run.sh [BUILD_DIR]   (default build/win32; run scripts/build first)
 set -euo pipefail
@@ -55,6 +56,8 @@ wine "$build/sorelka.exe" >/dev/null 2>&1 &
 for _ in $(seq 100); do xdotool search --name 'Sorelka 2.0 for XP' >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1
 bench latency 50
+echo "== the box read once: from Send to the flood question with 60,000 short lines (and 6)"
+bench flood 60000
 wineserver -k; sleep 0.5
 
 echo "== start-up, memory and idle CPU against the baseline window, its equal in windows and timers, and a bare window (5 runs)"
