@@ -29,7 +29,9 @@ function(windows_program name)
   target_compile_options(${name} PRIVATE ${UTF8_SOURCE})
   target_link_libraries(${name} PRIVATE ${P_LIBS})
   if(MINGW)
-    target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode)
+    # No link time in the PE header: the same objects give the same file (scripts/package
+    # stamps the release with SOURCE_DATE_EPOCH when it strips it).
+    target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode -Wl,--no-insert-timestamp)
   endif()
 endfunction()
 
@@ -52,9 +54,15 @@ configure_file(resources/version.h.in "${CMAKE_CURRENT_BINARY_DIR}/generated/sor
 # The same version as plain text, for scripts/package to name the zips.
 file(CONFIGURE OUTPUT "${CMAKE_CURRENT_BINARY_DIR}/version.txt" CONTENT "${PROJECT_VERSION}\n")
 if(MINGW)
-  # Subsystem 5.0: a higher one stops Windows 2000 from loading the file.
-  target_link_options(sorelka PRIVATE -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
-                      -Wl,--major-os-version,5 -Wl,--minor-os-version,0)
+  # OS and subsystem 5.0 for i686: a higher one stops Windows 2000 from loading the file.
+  # 5.2 for x86_64: the first 64-bit Windows (XP x64 Edition, Server 2003).
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(SORELKA_OS_MINOR 2)
+  else()
+    set(SORELKA_OS_MINOR 0)
+  endif()
+  target_link_options(sorelka PRIVATE -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,${SORELKA_OS_MINOR}
+                      -Wl,--major-os-version,5 -Wl,--minor-os-version,${SORELKA_OS_MINOR})
 endif()
 
 file(GLOB CHATPEER_SOURCES CONFIGURE_DEPENDS tools/chatpeer/*.cpp)
@@ -67,9 +75,10 @@ windows_program(e2e_driver SOURCES ${DRIVER_SOURCES} LIBS comctl32 gdi32 user32 
 windows_program(url_handler WIN32 SOURCES tests/e2e/url_handler/url_handler.cpp LIBS shell32 kernel32)
 
 # Figures taken under Wine against the stand-in chat windows (bench/wine/run.sh).
-# It drives the program's own desktop port, so it compiles those shell files itself.
+# It drives the program's own desktop and event-loop ports, so it compiles those shell files itself.
 windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/shell/desktop_win32.cpp
-                src/shell/modal_loops.cpp src/shell/window_alpha.cpp src/win32/dynamic_api.cpp
+                src/shell/event_loop_win32.cpp src/shell/modal_loops.cpp src/shell/window_alpha.cpp
+                src/win32/dynamic_api.cpp
                 tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32)
 windows_program(bare_window WIN32 SOURCES bench/wine/bare_window.cpp LIBS user32 kernel32)
 # The baseline the assistant's footprint is held against: its control classes, fonts and manifest.

@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 struct Scene {
   FakeForm form;
   FakeDesktop desktop;
-  MainForm main{form, desktop};
+  MainForm main{form, desktop, desktop};
   Hwnd chatFrame = 0, messenger = 0, page = 0;
 
   Scene() {
@@ -38,10 +38,7 @@ struct Scene {
     page = pageFrame;
   }
   // The fake form logs every change; a long run must not grow them without bound.
-  void DropLogs() {
-    form.enableLog.clear();
-    form.panelLog.clear();
-  }
+  void DropLogs() { form.enableLog.clear(); }
 };
 
 // A real call through the port's vtable, as the tick makes it from its own translation unit:

@@ -1,20 +1,19 @@
 #!/usr/bin/env bash
 # The Wine-side figures: posting cost against a bare loop, delivery into the stand-in chat
 # (also when it is slow), how soon a newly activated chat window is classified, how soon a
-# long message reaches the flood question, and start-up,
-# memory and idle CPU against a baseline window.
+# long message reaches the flood question, start-up, memory and idle CPU against a baseline
+# window, and the CPU time of the panel's slide.
 # Usage: bench/wine/run.sh [BUILD_DIR]   (default build/win32; run scripts/build first)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$root/build/win32}"
 . "$root/scripts/wine_env.sh"
 work=$(mktemp -d)
-n=$(free_display 120)
-Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$n"
-cleanup() { wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
+xvfb=""
+cleanup() { wineserver -k 2>/dev/null || true; [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
+start_xvfb 120 -screen 0 1280x800x24
+xvfb=$XVFB_PID
 make_prefix "$work/prefix"
 
 bench() { wine "$build/wine_bench.exe" "$@" > "$work/out.json" 2>/dev/null; cat "$work/out.json"; }
@@ -49,7 +48,7 @@ bench deliver 2000
 check_sent "$work/slow.log" 2000
 wineserver -k; sleep 0.5
 
-echo "== classification latency: 50 switches between the chat room and Messenger"
+echo "== classification latency: 50 switches between the chat room and Messenger, each at a random moment of the 50 ms polling interval"
 wine "$build/chatpeer.exe" --log "$work/both.log" >/dev/null 2>&1 &
 wait_for "$work/both.log"
 wine "$build/sorelka.exe" >/dev/null 2>&1 &
@@ -58,6 +57,10 @@ sleep 1
 bench latency 50
 echo "== the box read once: from Send to the flood question with 60,000 short lines (and 6)"
 bench flood 60000
+wineserver -k; sleep 0.5
+
+echo "== CPU time of one slide of the translucency panel against the same time idle (5 runs)"
+python3 "$root/bench/wine/slide_cpu.py" "$build"
 wineserver -k; sleep 0.5
 
 echo "== start-up, memory and idle CPU against the baseline window, its equal in windows and timers, and a bare window (5 runs)"

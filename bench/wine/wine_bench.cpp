@@ -16,6 +16,7 @@
 #include "../../tests/e2e/driver/remote_status.h"
 #include "../../tests/unit/support/post_line.h"
 #include "send/cp932_codes.h"
+#include "shell/event_loop_win32.h"
 #include "send/send_job.h"
 #include "shell/control_windows.h"
 #include "shell/desktop_win32.h"
@@ -109,6 +110,7 @@ struct HeldReceiver {
 int Post(int n, int reps) {
   const std::u16string line = MakeLine(n);
   sorelka::win32::Win32Desktop desktop;
+  sorelka::win32::Win32EventLoop loop;
   std::vector<std::uint32_t> codes;
   for (char16_t u : line) codes.push_back(sorelka::Cp932Code(desktop, u));
 
@@ -123,13 +125,13 @@ int Post(int n, int reps) {
     for (std::uint32_t c : codes) PostMessageA(receiver.window, 0x0286, c, 0);
     bare.push_back(Now() - t0);
     t0 = Now();
-    allDelivered &= sorelka::PostLine(line, target, {}, desktop);
+    allDelivered &= sorelka::PostLine(line, target, {}, desktop, loop);
     posted.push_back(Now() - t0);
     // As the window's own send runs it: 20 ms slices with a pass of the message pump between.
     t0 = Now();
     sorelka::SendJob job(target, {}, {line});
     sorelka::SendJob::State state;
-    while ((state = job.Run(desktop, 20)) == sorelka::SendJob::State::Working) desktop.PumpMessages();
+    while ((state = job.Run(desktop, loop, 20)) == sorelka::SendJob::State::Working) loop.PumpMessages();
     allDelivered &= state == sorelka::SendJob::State::Finished;
     sliced.push_back(Now() - t0);
   }
@@ -158,11 +160,12 @@ int Deliver(int n) {
     return 1;
   }
   sorelka::win32::Win32Desktop desktop;
+  sorelka::win32::Win32EventLoop loop;
   sorelka::ChatTarget target;
   target.Kind = sorelka::KindUnknown;
   target.InputWindow = reinterpret_cast<sorelka::Hwnd>(input);
   const double t0 = Now();
-  const bool ok = sorelka::PostLine(MakeLine(n), target, {}, desktop);
+  const bool ok = sorelka::PostLine(MakeLine(n), target, {}, desktop, loop);
   const double posted = Now() - t0;
   SendAndWait(dialog, button, transcript);
   std::printf("{\"ok\":%s,\"chars\":%d,\"post_ms\":%.1f,\"received_ms\":%.1f}\n", ok ? "true" : "false", n,

@@ -6,6 +6,7 @@
 #include "dialogs/dialogs.h"
 #include "discovery/target_discovery.h"
 #include "platform/desktop.h"
+#include "platform/event_loop.h"
 #include "platform/form_port.h"
 #include "send/send_command.h"
 #include "translucency/panel_slide.h"
@@ -16,16 +17,17 @@ namespace sorelka {
 
 class MainForm {
  public:
-  MainForm(FormPort& form, Desktop& desktop)
-      : form_(form), desktop_(desktop), sendOptions_(form), discovery_(desktop), readout_(form),
-        send_(form, desktop) {}
+  MainForm(FormPort& form, Desktop& desktop, EventLoop& loop)
+      : form_(form), desktop_(desktop), loop_(loop), sendOptions_(form), discovery_(desktop), readout_(form),
+        send_(form, desktop, loop) {}
 
   // The tip and version windows that the menu opens (none: those menu items do nothing).
   void AttachDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
 
   // --- start-up and shutdown ---
   void Load();
-  // The unload handler; runs once however many ways the program is ended.
+  // The unload handler; runs once however many ways the program is ended (the end of the
+  // session, then WM_DESTROY; "終了").
   void Unload();
   // "終了": asks the shell to run the unload handler and end the process once every nested
   // loop has unwound.
@@ -44,6 +46,11 @@ class MainForm {
   // A send is under way: Enter does nothing, and the window is not re-examined.
   bool Sending() const { return send_.Sending(); }
 
+  // The tip or version window came to the front; the window to give the front back to when
+  // it closes in front (0: the main window).
+  void AuxWindowActivated() { discovery_.OwnWindowActivated(); }
+  Hwnd AuxWindowHandBack() { return discovery_.HandBackWindow(); }
+
   // Sets a check box from code; a changed value runs its click handler.
   void SetValueFromCode(Ctl c, int value);
 
@@ -55,12 +62,13 @@ class MainForm {
  private:
   FormPort& form_;
   Desktop& desktop_;
+  EventLoop& loop_;
   SendOptions sendOptions_;
   TargetDiscovery discovery_;
   Readout readout_;
   SendCommand send_;
   Translucency translucency_{form_, desktop_};
-  PanelSlide slide_{form_, desktop_};
+  PanelSlide slide_{form_, loop_};
   PopupMenus popups_{form_};
   Dialogs* dialogs_ = nullptr;  // owned by the shell: they may outlive the main window
   bool exitRequested_ = false;

@@ -1,5 +1,6 @@
 // The desktop port: other programs' windows and the system, as the behaviour needs them.
-// The Win32 implementation is a thin wrapper; unit tests use a fake window tree.
+// The Win32 implementation is a thin wrapper; unit tests use a fake window tree. The program's
+// own message pump and clock are the event-loop port's (event_loop.h).
 #pragma once
 #include "platform/types.h"
 
@@ -62,15 +63,6 @@ class Desktop {
   // ShellExecuteA(GetDesktopWindow(), "open", file, NULL, NULL, SW_SHOW), result ignored:
   // when no program takes the file or address, nothing is shown.
   virtual void ShellOpen(const char* file) = 0;
-
-  // --- time ---
-  virtual void Sleep(std::uint32_t ms) = 0;          // handles no window events
-  virtual std::uint32_t Milliseconds() = 0;          // timeGetTime
-  // Sleeps until a message arrives for the program or `ms` have passed.
-  virtual void WaitForMessages(std::uint32_t ms) = 0;
-  // One full pass of the message pump. False when the program is closing: the caller's
-  // waiting work stops and returns, so the close can finish once the loops have unwound.
-  virtual bool PumpMessages() = 0;
 
   // --- code page 932 ---
   // Characters without a code become the system's default character '?'.

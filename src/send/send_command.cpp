@@ -153,13 +153,13 @@ void SendCommand::Run(SendJob& job, const ChatTarget& target, const Text& messag
     try {
       while (true) {
         ShowProgress(job);
-        state = job.Run(desktop_, kSliceMs);
+        state = job.Run(desktop_, loop_, kSliceMs);
         if (state == SendJob::State::Finished || state == SendJob::State::Stopped) break;
         // A close or the end of the program arriving now stops the send first.
-        if (!desktop_.PumpMessages()) job.Cancel();
+        if (!loop_.PumpMessages()) job.Cancel();
         if (state == SendJob::State::Waiting && !job.Cancelled()) {
-          const auto left = static_cast<std::int32_t>(job.WakeAt() - desktop_.Milliseconds());
-          if (left > 0) desktop_.WaitForMessages(std::min<std::uint32_t>(static_cast<std::uint32_t>(left), kSliceMs));
+          const auto left = static_cast<std::int32_t>(job.WakeAt() - loop_.Milliseconds());
+          if (left > 0) loop_.WaitForMessages(std::min<std::uint32_t>(static_cast<std::uint32_t>(left), kSliceMs));
         }
       }
     } catch (const std::bad_alloc&) {

@@ -6,6 +6,7 @@
 
 #include "discovery/chat_target.h"
 #include "platform/desktop.h"
+#include "platform/event_loop.h"
 #include "platform/form_port.h"
 #include "send/send_job.h"
 #include "send/send_request.h"
@@ -17,7 +18,7 @@ inline constexpr std::size_t kMaxComposedUnits = 32767;
 
 class SendCommand {
  public:
-  SendCommand(FormPort& form, Desktop& desktop) : form_(form), desktop_(desktop) {}
+  SendCommand(FormPort& form, Desktop& desktop, EventLoop& loop) : form_(form), desktop_(desktop), loop_(loop) {}
 
   // The Send button. Takes the send (target, options and text) at once, asks before a flood,
   // and delivers every line in order while the window keeps handling its events; the message
@@ -45,6 +46,7 @@ class SendCommand {
 
   FormPort& form_;
   Desktop& desktop_;
+  EventLoop& loop_;
   SendJob* job_ = nullptr;  // the send under way
   std::size_t shownLine_ = 0;
 };

@@ -35,13 +35,13 @@ void SendJob::Wait(std::uint32_t until) {
   waiting_ = true;
 }
 
-bool SendJob::Post(Desktop& desktop, Hwnd window, std::uint32_t message, std::uintptr_t wParam) {
+bool SendJob::Post(Desktop& desktop, EventLoop& loop, Hwnd window, std::uint32_t message, std::uintptr_t wParam) {
   const PostResult result = desktop.PostMessageA(window, message, wParam, 0);
   if (result == PostResult::Posted) {
     stallSince_.reset();
     return true;
   }
-  const std::uint32_t now = desktop.Milliseconds();
+  const std::uint32_t now = loop.Milliseconds();
   // A full queue means the target is busy, not gone: wait while it exists, answers and takes a
   // message now and then. A failed post cannot be mended: going on would drop a character.
   if (result == PostResult::QueueFull && desktop.IsWindow(window) && !desktop.IsHung(window)) {
@@ -55,14 +55,14 @@ bool SendJob::Post(Desktop& desktop, Hwnd window, std::uint32_t message, std::ui
   return false;
 }
 
-bool SendJob::Answered(Desktop& desktop, Hwnd window) {
-  const std::uint32_t now = desktop.Milliseconds();
+bool SendJob::Answered(Desktop& desktop, EventLoop& loop, Hwnd window) {
+  const std::uint32_t now = loop.Milliseconds();
   if (!checkSince_) checkSince_ = now;
   if (desktop.Answers(window, kAnswerProbeMs)) {
     checkSince_.reset();
     return true;
   }
-  if (!desktop.IsWindow(window) || desktop.Milliseconds() - *checkSince_ >= kAnswerLimitMs) phase_ = Phase::Stop;
+  if (!desktop.IsWindow(window) || loop.Milliseconds() - *checkSince_ >= kAnswerLimitMs) phase_ = Phase::Stop;
   return false;
 }
 
@@ -75,8 +75,8 @@ void SendJob::LineDone() {
   phase_ = line_ < lines_.size() ? Phase::Type : Phase::FinalCheck;
 }
 
-SendJob::State SendJob::Run(Desktop& desktop, std::uint32_t sliceMs) {
-  const std::uint32_t start = desktop.Milliseconds();
+SendJob::State SendJob::Run(Desktop& desktop, EventLoop& loop, std::uint32_t sliceMs) {
+  const std::uint32_t start = loop.Milliseconds();
   if (waiting_) {
     if (static_cast<std::int32_t>(start - wakeAt_) < 0) return cancelled_ ? State::Stopped : State::Waiting;
     waiting_ = false;
@@ -89,12 +89,12 @@ SendJob::State SendJob::Run(Desktop& desktop, std::uint32_t sliceMs) {
         if (codes_.empty()) codes_ = LineCodes(desktop, lines_[line_]);
         while (char_ < codes_.size()) {
           if (cancelled_) break;
-          if (!Post(desktop, target_.InputWindow, kWmImeChar, codes_[char_])) break;
+          if (!Post(desktop, loop, target_.InputWindow, kWmImeChar, codes_[char_])) break;
           ++char_;
           // A slice never ends on a line's last character: what follows it (the line counted
           // as sent, or its pause) belongs to the same step, so a cancel cannot come between.
           if (++posts % kPostsBetweenClockReads == 0 && char_ < codes_.size() &&
-              desktop.Milliseconds() - start >= sliceMs)
+              loop.Milliseconds() - start >= sliceMs)
             return State::Working;
         }
         if (phase_ != Phase::Type || cancelled_) break;
@@ -103,7 +103,7 @@ SendJob::State SendJob::Run(Desktop& desktop, std::uint32_t sliceMs) {
           LineDone();
         } else if (options_.waitMs > 0) {
           phase_ = Phase::Pause;
-          Wait(desktop.Milliseconds() + options_.waitMs);
+          Wait(loop.Milliseconds() + options_.waitMs);
           return State::Waiting;
         } else {
           phase_ = Phase::Check;
@@ -111,24 +111,24 @@ SendJob::State SendJob::Run(Desktop& desktop, std::uint32_t sliceMs) {
         break;
       case Phase::Pause: phase_ = Phase::Check; break;
       case Phase::Check:
-        if (Answered(desktop, *commandWindow_)) phase_ = Phase::Click;
+        if (Answered(desktop, loop, *commandWindow_)) phase_ = Phase::Click;
         else if (phase_ == Phase::Check) return State::Working;  // the driver pumps, then asks again
         break;
       case Phase::Click: {
         // MAKEWPARAM(id, BN_CLICKED): the identifier in the low word, notification 0 above.
         const auto id = static_cast<std::uint16_t>(desktop.ControlId(target_.SendButton));
-        if (Post(desktop, *commandWindow_, kWmCommand, id)) LineDone();
+        if (Post(desktop, loop, *commandWindow_, kWmCommand, id)) LineDone();
         else if (waiting_) return State::Waiting;
         break;
       }
       case Phase::FinalCheck:
-        if (Answered(desktop, target_.InputWindow)) phase_ = Phase::Done;
+        if (Answered(desktop, loop, target_.InputWindow)) phase_ = Phase::Done;
         else if (phase_ == Phase::FinalCheck) return State::Working;
         break;
       case Phase::Done: return State::Finished;
       case Phase::Stop: return State::Stopped;
     }
-    if (desktop.Milliseconds() - start >= sliceMs && phase_ != Phase::Done && phase_ != Phase::Stop)
+    if (loop.Milliseconds() - start >= sliceMs && phase_ != Phase::Done && phase_ != Phase::Stop)
       return waiting_ ? State::Waiting : State::Working;
   }
 }

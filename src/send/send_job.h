@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/event_loop.h"
 #include "send/send_request.h"
 
 namespace sorelka {
@@ -45,7 +46,7 @@ class SendJob {
   SendJob(ChatTarget target, DeliveryOptions options, std::vector<Text> composed);
 
   // Works until `sliceMs` have passed, the job must wait, or it ends.
-  State Run(Desktop& desktop, std::uint32_t sliceMs);
+  State Run(Desktop& desktop, EventLoop& loop, std::uint32_t sliceMs);
   // Stops before the next character.
   void Cancel() { cancelled_ = true; }
 
@@ -58,10 +59,10 @@ class SendJob {
  private:
   enum class Phase { Type, Pause, Check, Click, FinalCheck, Done, Stop };
   // A post refused for a full queue is tried again later; any other refusal stops the send.
-  bool Post(Desktop& desktop, Hwnd window, std::uint32_t message, std::uintptr_t wParam);
+  bool Post(Desktop& desktop, EventLoop& loop, Hwnd window, std::uint32_t message, std::uintptr_t wParam);
   void Wait(std::uint32_t until);
   // True when `window` answered; otherwise stops once it has not for kAnswerLimitMs.
-  bool Answered(Desktop& desktop, Hwnd window);
+  bool Answered(Desktop& desktop, EventLoop& loop, Hwnd window);
   void LineDone();
   void SkipLinesWithNothingToSend();
 

@@ -20,7 +20,7 @@ int App::Run(int showCommand) {
   }
   window_.Show(showCommand);
   const auto keys = [this](MSG& msg) { return window_.PreTranslate(msg) || aux_.PreTranslate(msg); };
-  desktop_.SetPreTranslate(keys);
+  loop_.SetPreTranslate(keys);
 
   MSG msg{};
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -9,6 +9,7 @@
 #include "app_windows.h"
 #include "control_windows.h"
 #include "desktop_win32.h"
+#include "event_loop_win32.h"
 #include "form_port_win32.h"
 #include "main_window.h"
 #include "modal_loops.h"
@@ -27,12 +28,13 @@ class App {
  private:
   ModalLoops loops_;
   Resources resources_;
-  Win32Desktop desktop_{loops_};
+  Win32Desktop desktop_;
+  Win32EventLoop loop_{loops_};
   ControlWindows windows_;
   Win32Form port_{windows_, resources_, desktop_, loops_};
-  MainForm form_{port_, desktop_};
+  MainForm form_{port_, desktop_, loop_};
   MainWindow window_{windows_, resources_, port_, form_, loops_};
-  AuxWindows aux_{desktop_};  // the tip and version windows; they may outlive the main window
+  AuxWindows aux_{desktop_, form_, port_};  // the tip and version windows; they may outlive the main window
 };
 
 }  // namespace sorelka::win32

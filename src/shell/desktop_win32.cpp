@@ -67,10 +67,6 @@ bool Win32Desktop::IsOwnProcess(Hwnd w) {
   return w && GetWindowThreadProcessId(ToHwnd(w), &process) && process == GetCurrentProcessId();
 }
 
-void Win32Desktop::WaitForMessages(std::uint32_t ms) {
-  MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
-}
-
 void Win32Desktop::SetTopMost(Hwnd w, bool release) {
   SetWindowPos(ToHwnd(w), release ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
                SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
@@ -78,34 +74,6 @@ void Win32Desktop::SetTopMost(Hwnd w, bool release) {
 
 void Win32Desktop::ShellOpen(const char* file) {
   ShellExecuteLazy(GetDesktopWindow(), "open", file, SW_SHOW);  // the result is ignored
-}
-
-void Win32Desktop::Sleep(std::uint32_t ms) { ::Sleep(ms); }
-
-std::uint32_t Win32Desktop::Milliseconds() { return TimeGetTimeLazy(); }
-
-bool Win32Desktop::PumpMessages() {
-  if (!loops_) return PumpOnce();
-  if (loops_->Closing()) return false;
-  ModalLoops::Scope loop(*loops_);
-  return PumpOnce() && !loops_->Closing();
-}
-
-// Dispatches what is queued; false when the quit message came (it is left for the main loop).
-bool Win32Desktop::PumpOnce() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return false;
-    }
-    if (!preTranslate_ || !preTranslate_(msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (loops_ && loops_->Closing()) return false;
-  }
-  return true;
 }
 
 Ansi Win32Desktop::ToAnsi(TextView text) {

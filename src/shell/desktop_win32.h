@@ -1,20 +1,13 @@
-// The desktop port over user32 and kernel32; winmm and shell32 loaded at first use.
+// The desktop port over user32 and kernel32; shell32 loaded at first use.
 #pragma once
 #include <windows.h>
 
-#include <functional>
-
-#include "modal_loops.h"
 #include "platform/desktop.h"
 
 namespace sorelka::win32 {
 
 class Win32Desktop final : public Desktop {
  public:
-  Win32Desktop() = default;  // a pump that knows of no program closing (benchmarks)
-  // The pump counts as a nested loop of the program and stops once it is closing.
-  explicit Win32Desktop(ModalLoops& loops) : loops_(&loops) {}
-
   Hwnd ForegroundWindow() override;
   Ansi ClassNameA(Hwnd window, int bufferBytes) override;
   Ansi WindowTextA(Hwnd window, int bufferBytes) override;
@@ -28,7 +21,6 @@ class Win32Desktop final : public Desktop {
   bool Answers(Hwnd window, std::uint32_t timeoutMs) override;
   Hwnd OwnerOf(Hwnd window) override;
   bool IsOwnProcess(Hwnd window) override;
-  void WaitForMessages(std::uint32_t ms) override;
   void SetTopMost(Hwnd window, bool release) override;
   // the window-alpha layer (window_alpha.cpp)
   Layering ReadLayering(Hwnd window) override;
@@ -36,22 +28,10 @@ class Win32Desktop final : public Desktop {
   void ResetWindowAlpha(Hwnd window, const Layering& before) override;
   std::uint32_t WindowProcess(Hwnd window) override;
   void ShellOpen(const char* file) override;
-  void Sleep(std::uint32_t ms) override;
-  std::uint32_t Milliseconds() override;
-  bool PumpMessages() override;
   Ansi ToAnsi(TextView text) override;
   bool AnsiCarries(TextView text) override;
   Text FromAnsi(std::string_view bytes) override;
   bool IsLeadByte(unsigned char byte) override;
-
-  // The keyboard handling of the program's windows (Tab, Enter, Esc), which the pump applies
-  // as the main loop does.
-  void SetPreTranslate(std::function<bool(MSG&)> filter) { preTranslate_ = std::move(filter); }
-
- private:
-  bool PumpOnce();
-  ModalLoops* loops_ = nullptr;
-  std::function<bool(MSG&)> preTranslate_;
 };
 
 inline HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(h); }

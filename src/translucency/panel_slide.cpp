@@ -22,7 +22,7 @@ void PanelSlide::SkeletonClick() {
   for (int i = 1; i <= steps && running; ++i) {
     frame4.top = startTop + i * stepTwips;
     form_.Move(Ctl::Frame4, frame4);
-    running = BusyWait(desktop_, kSlideStepMs);
+    running = BusyWait(loop_, kSlideStepMs);
   }
   if (!running) {
     // The program is closing: the window is still there, so leave Frame4 at the slide's end.

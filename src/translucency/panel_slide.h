@@ -1,7 +1,7 @@
 // The translucency panel's slide: Frame4 moves up to uncover Frame1 (menu item Skeleton) and
 // back down to cover it again.
 #pragma once
-#include "platform/desktop.h"
+#include "platform/event_loop.h"
 #include "platform/form_port.h"
 
 namespace sorelka {
@@ -14,7 +14,7 @@ inline int SlideSteps(int heightTwips) { return heightTwips < 0 ? 0 : heightTwip
 
 class PanelSlide {
  public:
-  PanelSlide(FormPort& form, Desktop& desktop) : form_(form), desktop_(desktop) {}
+  PanelSlide(FormPort& form, EventLoop& loop) : form_(form), loop_(loop) {}
 
   // Click of Skeleton: slides the panel into view or out of it; the check mark changes at the end.
   void SkeletonClick();
@@ -22,7 +22,7 @@ class PanelSlide {
 
  private:
   FormPort& form_;
-  Desktop& desktop_;
+  EventLoop& loop_;
   bool sliding_ = false;
 };
 

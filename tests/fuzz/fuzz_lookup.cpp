@@ -177,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The polling: windows come to the front, some close between polls. Reads of "no window"
   // hand back stray bytes, as under Wine.
   tree.desktop.strayBytes = in.ConsumeRandomLengthString(40);
-  MainForm main(form, tree.desktop);
+  MainForm main(form, tree.desktop, tree.desktop);
   const TargetDiscovery& discovery = main.discovery();
   main.Load();
   const std::size_t ticks = in.ConsumeIntegralInRange<std::size_t>(1, 24);

@@ -121,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(runs < 200000);  // every send ends
     const std::uint32_t slice = in.ConsumeIntegralInRange<std::uint32_t>(1, 100);
     const std::uint32_t start = desktop.Milliseconds();
-    state = job.Run(desktop, slice);
+    state = job.Run(desktop, desktop, slice);
     // The clock is read every 64 posts, and a post here takes at most 1 ms.
     FUZZ_CHECK(desktop.Milliseconds() - start <= slice + kAnswerProbeMs + 64);
 
@@ -165,6 +165,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // Nothing more once it ended.
   const std::size_t posts = desktop.posted.size();
-  FUZZ_CHECK(job.Run(desktop, 100) == state && desktop.posted.size() == posts);
+  FUZZ_CHECK(job.Run(desktop, desktop, 100) == state && desktop.posted.size() == posts);
   return 0;
 }

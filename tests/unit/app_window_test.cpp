@@ -66,7 +66,7 @@ TEST(ControlTable, FewControlsCarryExtras) {
 TEST(ControlTable, FocusFallsBackToTheFirstControlAUserCanReach) {
   FakeForm form;
   FakeDesktop desktop;
-  MainForm main{form, desktop};
+  MainForm main{form, desktop, desktop};
   main.Load();
   // Collapsed: Frame4 lies over all of Frame1, so its controls are covered though shown.
   EXPECT_TRUE(IsCovered(Ctl::SkelReset, form));

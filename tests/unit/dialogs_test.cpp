@@ -167,7 +167,7 @@ TEST_F(AuxFormTest, TheVersionWindowIsPlacedAndClosedAlike) {
 
 TEST_F(AuxFormTest, TheMenuRoutesHelpInfoAndTheHomePage) {
   FakeForm form;
-  MainForm main{form, desktop};
+  MainForm main{form, desktop, desktop};
   main.MenuClick(Menu::Help);  // no windows attached: nothing happens
   EXPECT_FALSE(tip.Loaded());
   main.AttachDialogs(dialogs);

@@ -14,11 +14,11 @@ using testing::FakeForm;
 const Text kFloodQuestion = u"この操作でで禁止になる可能性があります。続けますか？";
 const Text kNotOneLine = u"1行じゃないです";
 
-template <typename Form, typename Desktop = FakeDesktop>
+template <typename Form, typename DesktopFake = FakeDesktop>
 struct BasicFixture {
   Form form;
-  Desktop desktop;
-  SendCommand send{form, desktop};
+  DesktopFake desktop;
+  SendCommand send{form, desktop, desktop};
   ChatTarget target;
   Hwnd dialog = desktop.Add(0, "#32770");
   Hwnd chatInput = desktop.Add(dialog, "MSNChatEdit4");
@@ -295,7 +295,7 @@ TEST(SendCommand, MessageTooLargeToTakeSendsNothingAndKeepsTheMessage) {
   };
   Failing form;
   testing::FakeDesktop desktop;
-  SendCommand send{form, desktop};
+  SendCommand send{form, desktop, desktop};
   ChatTarget target;
   target.Kind = KindMessenger;
   target.InputWindow = desktop.Add(0, "IMWindowClass");
@@ -452,9 +452,9 @@ TEST(SendJob, LineTypedWholeIsCountedEvenWhenTheSliceEndsOnItsLastCharacter) {
   target.Kind = KindMessenger;
   target.InputWindow = messenger;
   SendJob job(target, DeliveryOptions{}, {Text(64, u'a'), u"bbb"});  // no send click is due
-  job.Run(desktop, 10);
+  job.Run(desktop, desktop, 10);
   job.Cancel();
-  EXPECT_EQ(job.Run(desktop, 10), SendJob::State::Stopped);
+  EXPECT_EQ(job.Run(desktop, desktop, 10), SendJob::State::Stopped);
   EXPECT_EQ(desktop.posted.size(), 64u);
   EXPECT_EQ(job.LinesSent(), 1u);
 }

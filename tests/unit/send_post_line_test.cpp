@@ -33,7 +33,7 @@ struct Fixture {
     t.ChatDialog = dialog;
     return t;
   }
-  bool Post(const Text& line, std::int16_t kind) { return PostLine(line, Target(kind), DeliveryOptionsOf(form), desktop); }
+  bool Post(const Text& line, std::int16_t kind) { return PostLine(line, Target(kind), DeliveryOptionsOf(form), desktop, desktop); }
 
   std::vector<std::uintptr_t> Typed() const {
     std::vector<std::uintptr_t> codes;
@@ -195,7 +195,7 @@ TEST(PostLine, NoSendButtonStillSendsWithIdentifierZero) {
   Fixture f;
   ChatTarget target = f.Target(KindMessenger);
   target.SendButton = 0;
-  ASSERT_TRUE(PostLine(u"x", target, DeliveryOptionsOf(f.form), f.desktop));
+  ASSERT_TRUE(PostLine(u"x", target, DeliveryOptionsOf(f.form), f.desktop, f.desktop));
   ASSERT_EQ(f.Commands().size(), 1u);
   EXPECT_EQ(f.Commands()[0].wParam, 0u);
 }

@@ -17,7 +17,7 @@ using testing::FakeForm;
 struct Panel {
   FakeForm form;
   FakeDesktop desktop;
-  MainForm main{form, desktop};
+  MainForm main{form, desktop, desktop};
   Panel() { main.Load(); }
 };
 
@@ -66,17 +66,28 @@ TEST(PanelSlide, ClosingDuringTheSlideLeavesFrame4AtTheEnd) {
   EXPECT_TRUE(p.form.MenuChecked(Menu::Skeleton));
 }
 
-TEST(BusyWait, EndsOnTimeAcrossTheClockWrap) {
+TEST(BusyWait, SleepsBetweenEventsAndEndsOnTimeAcrossTheClockWrap) {
   FakeDesktop d;
+  d.pumpMs = 0;
   for (std::uint32_t start : {0u, 0x7FFFFFF0u, 0xFFFFFFF0u}) {
     d.SetClock(start);
     d.pumps = 0;
+    d.pumpTimes.clear();
+    d.arrivals = {start + 7, start + 19, start + 60};  // the last one comes after the wait
     EXPECT_TRUE(BusyWait(d, 30));
-    EXPECT_EQ(d.pumps, 30) << start;
+    EXPECT_EQ(d.Milliseconds() - start, 30u) << start;
+    // One pass at the start and one as each event arrives, on time: no pass in between.
+    ASSERT_EQ(d.pumpTimes.size(), 4u) << start;
+    EXPECT_EQ(d.pumpTimes[1], start + 7);
+    EXPECT_EQ(d.pumpTimes[2], start + 19);
   }
   d.pumps = 0;
   EXPECT_TRUE(BusyWait(d, -5));
   EXPECT_EQ(d.pumps, 0);
+  d.closing = true;
+  d.blocked.clear();
+  EXPECT_FALSE(BusyWait(d, 30));
+  EXPECT_TRUE(d.blocked.empty());  // a closing program does not wait on
 }
 
 struct Windows : Panel {

@@ -2,15 +2,23 @@
 // (iconv has no best-fit mappings: what it cannot convert is what Windows gives '?' for, or a
 // best-fit character the tests do not use).
 #pragma once
+#include <string>
+#ifndef _WIN32
 #include <iconv.h>
 
 #include <stdexcept>
-#include <string>
+#endif
 
 namespace sorelka::testing {
 
 // `usedDefault`, when given, is set as WideCharToMultiByte's lpUsedDefaultChar: true when some
 // character had no code and became '?'.
+#ifdef _WIN32
+// The unit tests built as a Windows program (mingw has no iconv): cp932_win32.cpp.
+std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr);
+std::u16string FromCp932(std::string_view bytes);
+#else
+
 inline std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr) {
   if (usedDefault) *usedDefault = false;
   std::string out;
@@ -76,6 +84,7 @@ inline std::u16string FromCp932(std::string_view bytes) {
   iconv_close(cd);
   return out;
 }
+#endif  // _WIN32
 
 inline bool IsCp932LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 

@@ -1,4 +1,6 @@
-// A fake desktop: a tree of windows of other programs that records every posted message.
+// A fake desktop: a tree of windows of other programs that records every posted message. It is
+// the fake event loop too, so that a call kept waiting on another program's window and the
+// program's own waits pass on one clock, as on the real system.
 #pragma once
 #include <algorithm>
 #include <functional>
@@ -6,6 +8,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/event_loop.h"
 #include "fakes/cp932.h"
 
 namespace sorelka::testing {
@@ -33,7 +36,7 @@ struct Posted {
   std::uint32_t at;  // fake clock, ms
 };
 
-class FakeDesktop : public Desktop {
+class FakeDesktop : public Desktop, public EventLoop {
  public:
   // Adds a window as the last (lowest in Z order) child of `parent` (0: top level).
   Hwnd Add(Hwnd parent, const Ansi& className, const Ansi& title = "", int controlId = 0) {
@@ -112,10 +115,15 @@ class FakeDesktop : public Desktop {
   }
   Hwnd OwnerOf(Hwnd w) override { return Live(w) ? windows_[w].owner : 0; }
   bool IsOwnProcess(Hwnd w) override { return Live(w) && windows_[w].ownProcess; }
+  // Sleeps until the next of `arrivals` or for `ms`, whichever comes first.
   void WaitForMessages(std::uint32_t ms) override {
-    blocked.push_back(ms);
-    now_ += ms;
+    std::uint32_t wait = ms;
+    for (std::uint32_t at : arrivals)
+      if (at - now_ > 0 && at - now_ < wait) wait = at - now_;  // wraps like timeGetTime
+    blocked.push_back(wait);
+    now_ += wait;
   }
+  std::vector<std::uint32_t> arrivals;  // when messages for the program arrive, fake clock
   int answerProbes = 0;
   std::vector<std::uint32_t> blocked;  // every time the caller was kept waiting, in ms
   void SetTopMost(Hwnd w, bool release) override { topMost.emplace_back(w, release); }

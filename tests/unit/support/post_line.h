@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/event_loop.h"
 #include "send/send_job.h"
 #include "send/wait_value.h"
 
@@ -13,15 +14,15 @@ namespace sorelka {
 // options.waitMs and posts the send button's WM_COMMAND. True when all of it was delivered;
 // false when the target stopped taking messages (gone, hung, queue stuck full, a failed post).
 inline bool PostLine(const Text& line, const ChatTarget& target, const DeliveryOptions& options,
-                     Desktop& desktop) {
+                     Desktop& desktop, EventLoop& loop) {
   SendJob job(target, options, {line});
   while (true) {
-    switch (job.Run(desktop, kMaxWaitMs)) {
+    switch (job.Run(desktop, loop, kMaxWaitMs)) {
       case SendJob::State::Finished: return true;
       case SendJob::State::Stopped: return false;
       case SendJob::State::Waiting: {
-        const auto left = static_cast<std::int32_t>(job.WakeAt() - desktop.Milliseconds());
-        if (left > 0) desktop.Sleep(static_cast<std::uint32_t>(left));
+        const auto left = static_cast<std::int32_t>(job.WakeAt() - loop.Milliseconds());
+        if (left > 0) loop.Sleep(static_cast<std::uint32_t>(left));
         break;
       }
       case SendJob::State::Working: break;
