@@ -54,6 +54,7 @@ class CountingDesktop final : public Desktop {
   void ResetWindowAlpha(Hwnd, const Layering&) override {}
   std::uint32_t WindowProcess(Hwnd) override { return 0; }
   void ShellOpen(const char*) override {}
+  bool AnsiCarries(TextView) override { return true; }
   Text FromAnsi(std::string_view) override { return {}; }
   bool IsLeadByte(unsigned char) override { return false; }
 };
