@@ -29,7 +29,9 @@ function(windows_program name)
   target_compile_options(${name} PRIVATE ${UTF8_SOURCE})
   target_link_libraries(${name} PRIVATE ${P_LIBS})
   if(MINGW)
-    target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode)
+    # No link time in the PE header: the same objects give the same file (scripts/package
+    # stamps the release with SOURCE_DATE_EPOCH when it strips it).
+    target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode -Wl,--no-insert-timestamp)
   endif()
 endfunction()
 
@@ -52,9 +54,15 @@ configure_file(resources/version.h.in "${CMAKE_CURRENT_BINARY_DIR}/generated/sor
 # The same version as plain text, for scripts/package to name the zips.
 file(CONFIGURE OUTPUT "${CMAKE_CURRENT_BINARY_DIR}/version.txt" CONTENT "${PROJECT_VERSION}\n")
 if(MINGW)
-  # Subsystem 5.0: a higher one stops Windows 2000 from loading the file.
-  target_link_options(sorelka PRIVATE -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
-                      -Wl,--major-os-version,5 -Wl,--minor-os-version,0)
+  # OS and subsystem 5.0 for i686: a higher one stops Windows 2000 from loading the file.
+  # 5.2 for x86_64: the first 64-bit Windows (XP x64 Edition, Server 2003).
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(SORELKA_OS_MINOR 2)
+  else()
+    set(SORELKA_OS_MINOR 0)
+  endif()
+  target_link_options(sorelka PRIVATE -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,${SORELKA_OS_MINOR}
+                      -Wl,--major-os-version,5 -Wl,--minor-os-version,${SORELKA_OS_MINOR})
 endif()
 
 file(GLOB CHATPEER_SOURCES CONFIGURE_DEPENDS tools/chatpeer/*.cpp)

@@ -26,3 +26,32 @@ free_display() {
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   echo "$n"
 }
+
+# Starts Xvfb on a display of its own and exports DISPLAY; XVFB_PID is the server's pid.
+# Usage: start_xvfb FIRST [XVFB_ARGS...]. Tries display numbers from $SORELKA_DISPLAY when set,
+# else from FIRST. A number is ours only once its lock names our server: another checkout
+# starting at the same moment may take the same free number, and then one of the two servers
+# exits and its script tries the next number (as the end-to-end harness does).
+start_xvfb() {
+  local n="${SORELKA_DISPLAY:-$1}" attempt pid
+  shift
+  for attempt in $(seq 20); do
+    n=$(free_display "$n")
+    Xvfb ":$n" "$@" -nolisten tcp >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do
+      kill -0 "$pid" 2>/dev/null || break  # lost the race for this number
+      if [ -e "/tmp/.X11-unix/X$n" ] && [ "$(tr -d ' \n' < "/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ]; then
+        XVFB_PID=$pid
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    n=$((n + 1))
+  done
+  echo "no X display could be started" >&2
+  return 1
+}

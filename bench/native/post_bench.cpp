@@ -6,7 +6,7 @@
 
 #include "fakes/fake_form.h"
 #include "send/options_from_form.h"
-#include "send/post_line.h"
+#include "support/post_line.h"
 
 namespace sorelka {
 namespace {

@@ -8,12 +8,11 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$root/build/win32}"
 . "$root/scripts/wine_env.sh"
 work=$(mktemp -d)
-n=$(free_display 120)
-Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$n"
-cleanup() { wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
+xvfb=""
+cleanup() { wineserver -k 2>/dev/null || true; [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
+start_xvfb 120 -screen 0 1280x800x24
+xvfb=$XVFB_PID
 make_prefix "$work/prefix"
 
 bench() { wine "$build/wine_bench.exe" "$@" > "$work/out.json" 2>/dev/null; cat "$work/out.json"; }
@@ -48,7 +47,7 @@ bench deliver 2000
 check_sent "$work/slow.log" 2000
 wineserver -k; sleep 0.5
 
-echo "== classification latency: 50 switches between the chat room and Messenger"
+echo "== classification latency: 50 switches between the chat room and Messenger, each at a random moment of the 50 ms polling interval"
 wine "$build/chatpeer.exe" --log "$work/both.log" >/dev/null 2>&1 &
 wait_for "$work/both.log"
 wine "$build/sorelka.exe" >/dev/null 2>&1 &

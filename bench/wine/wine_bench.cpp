@@ -12,10 +12,11 @@
 #include <vector>
 
 #include "../../tests/e2e/driver/remote_status.h"
-#include "shell/desktop_win32.h"
+#include "../../tests/unit/support/post_line.h"
+#include "send/cp932_codes.h"
 #include "shell/event_loop_win32.h"
-#include "send/post_line.h"
 #include "send/send_job.h"
+#include "shell/desktop_win32.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "discovery/readout.h"
 #include "platform/form_port.h"
+#include "translucency/readout.h"
 
 namespace sorelka {
 

@@ -4,7 +4,6 @@
 // such a request cancels the inner work, and the ending itself waits until the outermost loop
 // has unwound. Plain C++ (no <windows.h>): the rule is tested natively.
 #pragma once
-#include <utility>
 
 namespace sorelka {
 
@@ -36,14 +35,10 @@ class LoopRule {
     return ending_;
   }
 
-  // True the first time only: the unload runs once whichever way the program goes.
-  bool TakeUnload() { return !std::exchange(unloaded_, true); }
-
  private:
   int depth_ = 0;
   Ending ending_ = Ending::None;
   bool done_ = false;
-  bool unloaded_ = false;
 };
 
 }  // namespace sorelka

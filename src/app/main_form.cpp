@@ -39,7 +39,9 @@ void MainForm::Click(Ctl c) {
     case Ctl::ActivatCheck: ApplyAlwaysOnTop(form_, desktop_); break;
     case Ctl::Send: send_.Click(discovery_.Target()); break;
     case Ctl::SkelReset: translucency_.ResetAll(); break;
-    case Ctl::Slider: translucency_.SliderClick(discovery_.LastForeground()); break;
+    case Ctl::Slider:  // after the unload nothing would undo a change
+      if (!unloaded_) translucency_.SliderClick(discovery_.LastForeground());
+      break;
     default: break;  // every other control has no handler
   }
 }

@@ -4,13 +4,13 @@
 #include "app/popup_menus.h"
 #include "app/send_options.h"
 #include "dialogs/dialogs.h"
-#include "discovery/readout.h"
 #include "discovery/target_discovery.h"
 #include "platform/desktop.h"
 #include "platform/event_loop.h"
 #include "platform/form_port.h"
 #include "send/send_command.h"
 #include "translucency/panel_slide.h"
+#include "translucency/readout.h"
 #include "translucency/translucency.h"
 
 namespace sorelka {
@@ -26,7 +26,8 @@ class MainForm {
 
   // --- start-up and shutdown ---
   void Load();
-  // The unload handler; runs once however many ways the program is ended.
+  // The unload handler; runs once however many ways the program is ended (the end of the
+  // session, then WM_DESTROY; "終了").
   void Unload();
   // "終了": asks the shell to run the unload handler and end the process once every nested
   // loop has unwound.
@@ -44,6 +45,11 @@ class MainForm {
   void EscapePressed() { send_.Cancel(); }
   // A send is under way: Enter does nothing, and the window is not re-examined.
   bool Sending() const { return send_.Sending(); }
+
+  // The tip or version window came to the front; the window to give the front back to when
+  // it closes in front (0: the main window).
+  void AuxWindowActivated() { discovery_.OwnWindowActivated(); }
+  Hwnd AuxWindowHandBack() { return discovery_.HandBackWindow(); }
 
   // Sets a check box from code; a changed value runs its click handler.
   void SetValueFromCode(Ctl c, int value);

@@ -68,4 +68,14 @@ TargetChange TargetDiscovery::Tick(Hwnd ownWindow) {
   return TargetChange::UnknownChosen;
 }
 
+// The poll never records the main window or its message boxes; the tip and version windows it
+// does (as unknown applications), and those are passed over here.
+void TargetDiscovery::OwnWindowActivated() {
+  if (lastForeground_ == 0 || !desktop_.IsOwnProcess(lastForeground_)) handBack_ = lastForeground_;
+}
+
+Hwnd TargetDiscovery::HandBackWindow() {
+  return handBack_ != 0 && desktop_.IsWindow(handBack_) ? handBack_ : 0;
+}
+
 }  // namespace sorelka

@@ -26,6 +26,14 @@ class TargetDiscovery {
   // Examine the window in front afresh at the next tick, even if it was seen last.
   void Forget() { lastForeground_ = 0; }
 
+  // One of the program's other windows (tip, version) came to the front. When it closes in
+  // front the program gives the front back itself, so that the system picks no window of its
+  // own choosing (under Wine not the one the user had in front) and the poll sees a new target.
+  void OwnWindowActivated();
+  // The window to give the front back to: the last window in front before the program's own,
+  // or 0 when there was none or it is gone (the main window then).
+  Hwnd HandBackWindow();
+
   const ChatTarget& Target() const { return target_; }
   Hwnd LastForeground() const { return lastForeground_; }
 
@@ -33,6 +41,7 @@ class TargetDiscovery {
   Desktop& desktop_;
   ChatTarget target_;
   Hwnd lastForeground_ = 0;
+  Hwnd handBack_ = 0;
 };
 
 }  // namespace sorelka

@@ -65,7 +65,7 @@ class SendingLook {
 
 }  // namespace
 
-std::optional<SendRequest> SendCommand::TakeRequest(const ChatTarget& target, int lineCount) {
+SendRequest SendCommand::TakeRequest(const ChatTarget& target, int lineCount) {
   int taken = 0;
   if (Ticked(form_, Ctl::AA) || Ticked(form_, Ctl::SAKASA)) taken = lineCount;
   else if (Ticked(form_, Ctl::Default)) taken = std::min(lineCount, 1);
@@ -95,7 +95,7 @@ void SendCommand::Click(const ChatTarget& target) {
   const int count = form_.MessageLineCount();  // int, not 16 bits: any number of lines works
   // The send is taken now: whatever comes to the front while the question is open, the lines
   // go to the window that was chosen when Send was pressed.
-  std::optional<SendRequest> request;
+  SendRequest request;
   try {
     request = TakeRequest(target, count);
   } catch (const std::bad_alloc&) {
@@ -114,13 +114,13 @@ void SendCommand::Click(const ChatTarget& target) {
 
   std::optional<std::vector<Text>> composed;
   try {
-    composed = Compose(*request);
+    composed = Compose(request);
   } catch (const std::bad_alloc&) {
     return;
   }
   if (!composed) return;
-  SendJob job(request->target, request->delivery, std::move(*composed));
-  Run(job, request->target);
+  SendJob job(request.target, request.delivery, std::move(*composed));
+  Run(job, request.target);
 }
 
 void SendCommand::Cancel() {

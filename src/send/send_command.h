@@ -29,7 +29,7 @@ class SendCommand {
   bool Sending() const { return job_ != nullptr; }
 
  private:
-  std::optional<SendRequest> TakeRequest(const ChatTarget& target, int lineCount);
+  SendRequest TakeRequest(const ChatTarget& target, int lineCount);
   // Composes every line, or says why the send cannot go out; nothing when it cannot.
   std::optional<std::vector<Text>> Compose(const SendRequest& request);
   void Run(SendJob& job, const ChatTarget& target);

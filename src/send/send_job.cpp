@@ -1,6 +1,6 @@
 #include "send/send_job.h"
 
-#include "send/post_line.h"
+#include "send/cp932_codes.h"
 
 namespace sorelka {
 namespace {
@@ -8,6 +8,12 @@ namespace {
 // enough that typing costs no more than the posts themselves.
 constexpr std::size_t kPostsBetweenClockReads = 64;
 }  // namespace
+
+std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, const DeliveryOptions& options) {
+  if (target.Kind == KindChat && (options.sendNow || options.asciiArt)) return target.ChatDialog;
+  if (target.Kind == KindMessenger && options.sendNow) return target.InputWindow;
+  return std::nullopt;
+}
 
 SendJob::SendJob(ChatTarget target, DeliveryOptions options, std::vector<Text> composed)
     : target_(std::move(target)), options_(options), lines_(std::move(composed)),

@@ -12,12 +12,27 @@
 
 namespace sorelka {
 
+inline constexpr std::uint32_t kWmImeChar = 0x0286;  // WM_IME_CHAR
+inline constexpr std::uint32_t kWmCommand = 0x0111;  // WM_COMMAND
+
+// A post refused for a full queue is tried again every kQueueRetryMs; when no post has gone
+// through for kQueueStallMs the target is taken as stuck and the send stops.
+inline constexpr std::uint32_t kQueueRetryMs = 10;
+inline constexpr std::uint32_t kQueueStallMs = 5000;
+
 // A target must answer a null message within this time before its send button is pressed and
 // before the message box is emptied; one that does not has stopped taking what is typed.
 inline constexpr std::uint32_t kAnswerLimitMs = 5000;
 // The longest a single call of the job may keep the window's thread.
 inline constexpr std::uint32_t kAnswerProbeMs = 50;
 
+// The window that receives the send button's click after each line, or none when the lines are
+// typed and left unsent: SendNow counts whether or not it is enabled; in ASCII-art mode MSN Chat
+// sends every line.
+std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, const DeliveryOptions& options);
+
+// Types each composed line into target.InputWindow by posted WM_IME_CHAR codes and, where
+// SendCommandWindow names a window, pauses for the Wait value and posts the send button's click.
 class SendJob {
  public:
   enum class State {

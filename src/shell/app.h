@@ -34,7 +34,7 @@ class App {
   Win32Form port_{windows_, resources_, desktop_, loops_};
   MainForm form_{port_, desktop_, loop_};
   MainWindow window_{windows_, resources_, port_, form_, loops_};
-  AuxWindows aux_{desktop_};  // the tip and version windows; they may outlive the main window
+  AuxWindows aux_{desktop_, form_, port_};  // the tip and version windows; they may outlive the main window
 };
 
 }  // namespace sorelka::win32

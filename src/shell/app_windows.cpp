@@ -5,9 +5,22 @@
 
 namespace sorelka::win32 {
 
-AuxWindows::AuxWindows(Desktop& desktop) : dialogs_(tip_, about_, desktop) {
-  tip_.onOk = [this] { dialogs_.Tip().OkClick(); };
-  about_.onOk = [this] { dialogs_.About().OkClick(); };
+AuxWindows::AuxWindows(Desktop& desktop, MainForm& form, FormPort& main)
+    : dialogs_(tip_, about_, desktop), form_(form), main_(main) {
+  tip_.onOk = [this] { HandBack(tip_.hwnd()); dialogs_.Tip().OkClick(); };
+  about_.onOk = [this] { HandBack(about_.hwnd()); dialogs_.About().OkClick(); };
+  tip_.onActivated = about_.onActivated = [this] { form_.AuxWindowActivated(); };
+}
+
+// A window closing in front gives the front away first, so the system picks none of its own.
+void AuxWindows::HandBack(HWND closing) {
+  if (!closing || GetForegroundWindow() != closing) return;
+  HWND to = ToHwnd(form_.AuxWindowHandBack());
+  if (!to || !IsWindowVisible(to)) to = ToHwnd(main_.WindowHandle());
+  if (!to || !IsWindow(to) || !IsWindowVisible(to)) return;  // no main window: the system picks
+  // A window held disabled by a modal box (the main window's message box): the box.
+  if (HWND popup = GetLastActivePopup(to); !IsWindowEnabled(to) && popup && IsWindowEnabled(popup)) to = popup;
+  SetForegroundWindow(to);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "about_window.h"
+#include "app/main_form.h"
 #include "dialogs/dialogs.h"
 #include "platform/desktop.h"
 #include "tip_window.h"
@@ -12,7 +13,7 @@ namespace sorelka::win32 {
 
 class AuxWindows {
  public:
-  explicit AuxWindows(Desktop& desktop);
+  AuxWindows(Desktop& desktop, MainForm& form, FormPort& main);
   AuxWindows(const AuxWindows&) = delete;
   AuxWindows& operator=(const AuxWindows&) = delete;
 
@@ -22,9 +23,13 @@ class AuxWindows {
   bool PreTranslate(MSG& msg) { return tip_.PreTranslate(msg) || about_.PreTranslate(msg); }
 
  private:
+  void HandBack(HWND closing);
+
   TipWindow tip_;
   AboutWindow about_;
   Dialogs dialogs_;
+  MainForm& form_;
+  FormPort& main_;
 };
 
 }  // namespace sorelka::win32

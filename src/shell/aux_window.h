@@ -18,7 +18,8 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
  public:
   explicit AuxWindow(const DialogDesc& desc) : desc_(desc), body_(desc) {}
 
-  std::function<void()> onOk;  // the OK button, Enter, Esc
+  std::function<void()> onOk;  // the OK button, Enter, Esc, the close box
+  std::function<void()> onActivated;  // came to the front
 
   // DialogPort
   bool Loaded() override { return this->hwnd() != nullptr; }
@@ -55,7 +56,11 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
         if (LRESULT brush = body_.CtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp))) return brush;
         break;
       case WM_ACTIVATE:
+        if (LOWORD(wp) != WA_INACTIVE && onActivated) onActivated();
         if (body_.OnActivate(this->hwnd(), wp)) return 0;
+        break;
+      case WM_CLOSE:
+        if (onOk) { onOk(); return 0; }
         break;
       case WM_DESTROY: LiveWindowClosed(); return 0;
       case WM_NCDESTROY: body_.Release(); break;

@@ -327,7 +327,7 @@ void MainWindow::OnFinish() {
 }
 
 void MainWindow::UnloadOnce() {
-  if (loops_.TakeUnload()) form_.Unload();
+  form_.Unload();  // the main form runs it once, whichever way out comes first
 }
 
 // The slider applies its value once the mouse lets go of it: one click or one drag, one

@@ -34,7 +34,6 @@ class ModalLoops {
   // out at once when none is open.
   void Request(LoopRule::Ending e);
   LoopRule::Ending Due() { return rule_.Due(); }
-  bool TakeUnload() { return rule_.TakeUnload(); }
 
  private:
   void PostFinish();

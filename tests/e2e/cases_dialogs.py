@@ -4,6 +4,9 @@ import os
 import re
 
 from harness import case, check, fail, wait_until
+from cases_send import compose, send, sent, wait_sent
+from cases_target import CHAT, ROOM, PHRASE, UNKNOWN, bring, expect_status, holds
+from cases_target import started as started_with_peer
 
 START_TIMEOUT_S = 15
 OPEN_MS = 5000
@@ -227,6 +230,56 @@ def about_window(c):
     keys_to(c, w["hwnd"], "Return")
     wait_closed(c, app, ABOUT_CLASS, "after Enter")
     check(app.running(), "the program ended with the version window")
+
+
+@case("dialogs/closing_tip_or_version_window_gives_the_front_back_to_the_chosen_chat")
+def front_back_to_the_chat(c):
+    # The Messenger window is made after the chat room, beside it: below a closing window of
+    # the program, the system would choose it, not the chat room the user had chosen.
+    app, peer = started_with_peer(c, "--chat", "--messenger")
+    app.pid_in_wine = c.driver("find")["pid"]
+    chat = peer.hwnd("chat-frame")
+    x, y, w, h = c.driver("--hwnd", str(peer.hwnd("chat-input")), "rect")["rect"]
+    c.xdotool("mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
+    expect_status(c, CHAT, ROOM + PHRASE)
+
+    lines = []
+    # ヘルプ is the third item of the menu, インフォメーション the second; each closed by Esc,
+    # then the tip window once more by its close box.
+    for cls, downs, line, how in ((TIP_CLASS, 3, "ab", "Esc"), (ABOUT_CLASS, 2, "cd", "Esc"),
+                                  (TIP_CLASS, 3, "ef", "its close box")):
+        bring(c, app.hwnd)  # as a click on the main window would
+        keys_to(c, app.hwnd, "F10", *["Down"] * downs, "Return")
+        opened = window(c, app, cls)
+        r = c.driver("wait-panel", "0", UNKNOWN, "3000", expect_ok=False)
+        check(r["ok"], f"{opened['caption']} in front: status panel 1 reads {r['seen']!r}")
+        if how == "Esc":
+            keys_to(c, opened["hwnd"], "Escape")
+        else:
+            c.driver("post-hwnd", str(opened["hwnd"]), str(WM_SYSCOMMAND), str(SC_CLOSE), "0")
+        wait_closed(c, app, cls, f"after {how}")
+        wait_until(lambda: c.driver("focus")["foreground"] == chat, 5,
+                   f"the chat room in front after {opened['caption']} closed by {how}")
+        expect_status(c, CHAT, ROOM + PHRASE)
+        holds(c, [CHAT, ROOM + PHRASE], f"after {opened['caption']} closed")
+
+        compose(c, line)
+        send(c)
+        lines.append(line[::-1])
+        got = wait_sent(c, peer, "chat-dialog", len(lines), "the line after the window closed")
+        check(got == lines, f"the chat room sent {got!r}, expected {lines!r}")
+        check(not sent(peer, "im-window"), f"Messenger sent {sent(peer, 'im-window')!r}")
+
+    # With the chat room gone by then, the main window takes the front, not Messenger.
+    bring(c, app.hwnd)
+    keys_to(c, app.hwnd, "F10", "Down", "Down", "Down", "Return")
+    opened = window(c, app, TIP_CLASS)
+    c.driver("--hwnd", str(chat), "close")
+    c.driver("--hwnd", str(chat), "wait-gone", "5000")
+    keys_to(c, opened["hwnd"], "Escape")
+    wait_closed(c, app, TIP_CLASS, "after Esc")
+    wait_until(lambda: c.driver("focus")["foreground"] == app.hwnd, 5,
+               "the main window in front after the tip window closed with the chat room gone")
 
 
 @case("dialogs/windows_are_other_applications_and_outlive_the_main_window")

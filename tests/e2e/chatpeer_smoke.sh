@@ -98,11 +98,8 @@ if ! i686-w64-mingw32-g++ -O1 -static -o "$work/probe.exe" "$work/probe.cpp"; th
 fi
 [ -f "$peer" ] || { echo "FAIL no $peer"; echo "0 passed, 1 failed"; exit 1; }
 
-n=$(free_display 70)
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 70 -screen 0 1280x1024x24 || { echo "FAIL Xvfb"; echo "0 passed, 1 failed"; exit 1; }
+xvfb=$XVFB_PID
 make_prefix "$work/prefix"
 
 # One run: start the peer, wait until it says it is ready, probe, and expect it to exit.

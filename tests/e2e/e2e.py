@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Runs the end-to-end cases against the built programs under Wine on a private Xvfb.
 
-    python3 tests/e2e/e2e.py [--build build-win32] [-k SUBSTRING] [--artifacts DIR]
+    python3 tests/e2e/e2e.py [--build build/win32] [-k SUBSTRING] [--artifacts DIR]
                              [--screenshot PATH] [--list]
 
 Prints "PASS name" / "FAIL name: reason" / "SKIP name: reason" per case and ends with
@@ -31,11 +31,12 @@ def load_cases():
 def parse_args(argv):
     p = argparse.ArgumentParser(description=__doc__,
                                 formatter_class=argparse.RawDescriptionHelpFormatter)
-    p.add_argument("--build", default="build-win32",
+    # The defaults are the folders scripts/build builds into.
+    p.add_argument("--build", default="build/win32",
                    help="folder with sorelka.exe, chatpeer.exe and e2e_driver.exe "
-                        "(relative to the repository; default build-win32)")
-    p.add_argument("--build64", help="the x86_64 build folder (default: build-win64 beside "
-                                     "--build)")
+                        "(relative to the repository; default build/win32)")
+    p.add_argument("--build64", help="the x86_64 build folder (default: the --build folder "
+                                     "with win32 in its name read as win64: build/win64)")
     p.add_argument("-k", dest="select", action="append", default=[],
                    help="run only cases whose name contains this (repeatable)")
     p.add_argument("--artifacts", help="where failing cases leave screenshots and logs "
@@ -46,8 +47,9 @@ def parse_args(argv):
                    help="keep the logs of passing cases too")
     o = p.parse_args(argv)
     o.build = os.path.abspath(os.path.join(REPO, o.build))
+    name = os.path.basename(o.build)
     o.win64_build = os.path.abspath(os.path.join(REPO, o.build64)) if o.build64 else \
-        os.path.join(os.path.dirname(o.build), "build-win64")
+        os.path.join(os.path.dirname(o.build), name.replace("win32", "win64") if "win32" in name else "win64")
     if not o.artifacts:
         o.artifacts = os.path.join(o.build, "e2e-artifacts",
                                    time.strftime("%Y%m%d-%H%M%S") + f"-{os.getpid()}")

@@ -151,8 +151,9 @@ class Environment:
         self.log(f"display :{self.display}, prefix ready in {time.monotonic() - t0:.1f} s")
 
     def _start_xvfb(self):
+        first = int(os.environ.get("SORELKA_DISPLAY") or 90)  # a number of one's own, if set
         for attempt in range(5):
-            n = _free_display(90 + attempt)
+            n = _free_display(first + attempt)
             proc = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten",
                                      "tcp", "-dpi", "96"],
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -8,7 +8,6 @@
 
 #include "fakes/fake_desktop.h"
 #include "fuzz_support.h"
-#include "send/post_line.h"
 #include "send/send_job.h"
 #include "send/wait_value.h"
 

@@ -11,7 +11,9 @@
                                    and bench/, which may include nothing else of src/ but what
                                    their build compiles (bench/ may include shell/ headers)
 
-A folder includes only folders below it (or itself). Prints what it finds; exit 1 on a fault.
+A folder includes only folders below it (or itself). Inside src/, no two files (a header and
+its source counted as one) include each other round a loop either. Prints what it finds; exit 1
+on a fault.
 
     python3 tests/structure/check_includes.py [ROOT]
 """
@@ -101,7 +103,12 @@ def find_loop(graph):
 def check(root):
     faults = []
     graph = {}
+    files = {}  # src/x/name (the .h and .cpp together) -> what it includes of src/
     for source, target in edges(root):
+        if source.startswith("src/") and target.startswith("src/"):
+            a, b = os.path.splitext(source)[0], os.path.splitext(target)[0]
+            if a != b:
+                files.setdefault(a, set()).add(b)
         a, b = folder_of(source), folder_of(target)
         if a is None or b is None or a == b:
             continue
@@ -115,6 +122,9 @@ def check(root):
     loop = find_loop(graph)
     if loop:
         faults.append("folders include each other: " + " -> ".join(loop))
+    loop = find_loop(files)
+    if loop:
+        faults.append("files include each other: " + " -> ".join(loop))
     return faults, graph
 
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form.h"
-#include "discovery/readout.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
+#include "translucency/readout.h"
 
 namespace sorelka {
 namespace {
@@ -65,10 +65,25 @@ TEST(Startup, FirstReadoutTickPutsTheWindowOnTopOnce) {
 
 TEST(Startup, EndAsksForExitAndTheUnloadRunsOnce) {
   Fixture f;
+  f.form.handle = f.desktop.Add(0, "SorelkaMainWindow", "Sorelka 2.0 for XP");
+  const Hwnd chat = f.desktop.Add(0, "IMWindowClass", "chat");
+  f.desktop.Window(chat).process = 2;
   f.main.Load();
   EXPECT_FALSE(f.main.ExitRequested());
   f.main.MenuClick(Menu::End);
   EXPECT_TRUE(f.main.ExitRequested());
+
+  f.desktop.SetForeground(chat);
+  f.main.Timer1Tick();
+  f.form.SetValue(Ctl::Slider, 100);
+  f.main.Click(Ctl::Slider);
+  ASSERT_TRUE(f.desktop.Window(chat).layering.layered);
+  f.main.Unload();  // the first way out, e.g. the end of the session, undoes it
+  EXPECT_FALSE(f.desktop.Window(chat).layering.layered);
+  f.main.Click(Ctl::Slider);  // handled before the window goes
+  f.main.Unload();            // the second way out, WM_DESTROY: nothing more to do
+  EXPECT_EQ(f.desktop.resetCalls, std::vector<Hwnd>{chat});
+  EXPECT_FALSE(f.desktop.Window(chat).layering.layered);
 }
 
 TEST(Readout, PercentOfTheSliderRange) {

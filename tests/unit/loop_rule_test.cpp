@@ -51,12 +51,5 @@ TEST(LoopRule, AnExitOutranksAClose) {
   EXPECT_EQ(rule.Due(), Ending::Exit);
 }
 
-TEST(LoopRule, TheUnloadRunsOnceWhicheverWayComesFirst) {
-  LoopRule rule;
-  EXPECT_TRUE(rule.TakeUnload());  // e.g. the end of the session, inside a loop
-  EXPECT_FALSE(rule.TakeUnload());  // then WM_DESTROY
-  EXPECT_FALSE(rule.TakeUnload());
-}
-
 }  // namespace
 }  // namespace sorelka

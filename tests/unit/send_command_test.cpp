@@ -2,7 +2,6 @@
 
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
-#include "send/post_line.h"
 #include "send/send_command.h"
 
 namespace sorelka {

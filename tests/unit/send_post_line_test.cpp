@@ -2,8 +2,9 @@
 
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
+#include "send/cp932_codes.h"
 #include "send/options_from_form.h"
-#include "send/post_line.h"
+#include "support/post_line.h"
 
 namespace sorelka {
 namespace {

@@ -409,7 +409,7 @@ const std::vector<Command>& Commands() {
       {L"box", "box TITLE TIMEOUT_MS", Box},
       {L"answer", "answer TITLE BUTTON_ID", Answer},
       {L"text", "text HWND", Text},
-      {L"rect", "rect ID", ScreenRect},
+      {L"rect", "rect [ID]", ScreenRect},
       {L"answers", "answers TIMEOUT_MS", Answers},
       {L"layered", "layered [HWND]", Layered},
       {L"send", "send main|ID MSG WPARAM LPARAM", SendToMain},

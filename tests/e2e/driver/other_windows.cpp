@@ -96,12 +96,13 @@ int Text(const Target&, const Args& a) {
   return 0;
 }
 
-// rect ID: a control of the main window in screen coordinates, for real clicks.
+// rect [ID]: a control of the main window in screen coordinates, for real clicks; without
+// an ID, the window itself (with --hwnd, any window, such as a chat's input box).
 int ScreenRect(const Target& t, const Args& a) {
   long long id = 0;
   HWND main = FindMain(t);
-  if (!main || a.size() != 1 || !ParseInt(a[0], id)) return Fail("usage: rect ID");
-  HWND c = ControlById(main, static_cast<int>(id));
+  if (!main || a.size() > 1 || (a.size() == 1 && !ParseInt(a[0], id))) return Fail("usage: rect [ID]");
+  HWND c = a.empty() ? main : ControlById(main, static_cast<int>(id));
   if (!c) return Fail("control not found");
   RECT r{};
   GetWindowRect(c, &r);

@@ -1,11 +1,19 @@
 // Code page 932 conversions for the native tests, through iconv, with '?' for what has no code.
 #pragma once
+#include <string>
+#ifndef _WIN32
 #include <iconv.h>
 
 #include <stdexcept>
-#include <string>
+#endif
 
 namespace sorelka::testing {
+
+#ifdef _WIN32
+// The unit tests built as a Windows program (mingw has no iconv): cp932_win32.cpp.
+std::string ToCp932(std::u16string_view text);
+std::u16string FromCp932(std::string_view bytes);
+#else
 
 inline std::string ToCp932(std::u16string_view text) {
   std::string out;
@@ -66,6 +74,7 @@ inline std::u16string FromCp932(std::string_view bytes) {
   iconv_close(cd);
   return out;
 }
+#endif  // _WIN32
 
 inline bool IsCp932LeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 

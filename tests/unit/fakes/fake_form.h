@@ -56,12 +56,10 @@ class FakeForm : public FormPort {
 
   void SetPanelText(int panel, const Text& t) override {
     panelText[panel] = t;
-    panelLog.push_back("text" + std::to_string(panel));
   }
   Text PanelText(int panel) override { return panelText[panel]; }
   void SetPanelIcon(int panel, int icon) override {
     panelIcon[panel] = icon;
-    panelLog.push_back("icon" + std::to_string(panel));
   }
 
   bool MenuChecked(Menu m) override { return menuChecked[m]; }
@@ -90,7 +88,6 @@ class FakeForm : public FormPort {
   std::vector<std::pair<Ctl, bool>> enableLog;
   std::map<int, Text> panelText;
   std::map<int, int> panelIcon;
-  std::vector<std::string> panelLog;
   std::map<Menu, bool> menuChecked;
   std::vector<Menu> popups;
   std::vector<ShownBox> boxes;

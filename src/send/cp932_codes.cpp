@@ -1,24 +1,8 @@
-#include "send/post_line.h"
+#include "send/cp932_codes.h"
 
 #include <algorithm>
-#include <optional>
-#include <vector>
-
-#include "send/send_job.h"
-#include "send/wait_value.h"
-
 
 namespace sorelka {
-namespace {
-
-}  // namespace
-
-// SendNow counts whether or not it is enabled; in ASCII-art mode MSN Chat sends every line.
-std::optional<Hwnd> SendCommandWindow(const ChatTarget& target, const DeliveryOptions& options) {
-  if (target.Kind == KindChat && (options.sendNow || options.asciiArt)) return target.ChatDialog;
-  if (target.Kind == KindMessenger && options.sendNow) return target.InputWindow;
-  return std::nullopt;
-}
 
 std::uint32_t Cp932Code(Desktop& desktop, char16_t unit) {
   const Ansi bytes = desktop.ToAnsi(TextView(&unit, 1));
@@ -54,23 +38,6 @@ std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line) {
   }
   for (char16_t unit : line) codes.push_back(Cp932Code(desktop, unit));
   return codes;
-}
-
-bool PostLine(const Text& line, const ChatTarget& target, const DeliveryOptions& options,
-              Desktop& desktop, EventLoop& loop) {
-  SendJob job(target, options, {line});
-  while (true) {
-    switch (job.Run(desktop, loop, kMaxWaitMs)) {
-      case SendJob::State::Finished: return true;
-      case SendJob::State::Stopped: return false;
-      case SendJob::State::Waiting: {
-        const auto left = static_cast<std::int32_t>(job.WakeAt() - loop.Milliseconds());
-        if (left > 0) loop.Sleep(static_cast<std::uint32_t>(left));
-        break;
-      }
-      case SendJob::State::Working: break;
-    }
-  }
 }
 
 }  // namespace sorelka
