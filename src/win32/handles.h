@@ -45,6 +45,7 @@ template <typename H>
 struct GdiObjectTraits : NullEmpty<H> { static void Close(H h) { DeleteObject(h); } };
 struct IconTraits : NullEmpty<HICON> { static void Close(HICON h) { DestroyIcon(h); } };
 struct MenuTraits : NullEmpty<HMENU> { static void Close(HMENU h) { DestroyMenu(h); } };
+struct HandleTraits : NullEmpty<HANDLE> { static void Close(HANDLE h) { CloseHandle(h); } };
 struct WindowTraits : NullEmpty<HWND> { static void Close(HWND h) { DestroyWindow(h); } };
 // CreateFile reports failure as INVALID_HANDLE_VALUE, not null.
 struct FileTraits {
@@ -58,6 +59,7 @@ using ScopedBrush = Scoped<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using ScopedBitmap = Scoped<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using ScopedIcon = Scoped<HICON, IconTraits>;
 using ScopedMenu = Scoped<HMENU, MenuTraits>;
+using ScopedHandle = Scoped<HANDLE, HandleTraits>;
 using ScopedFile = Scoped<HANDLE, FileTraits>;
 // A window of our own with no object of its own to end it (a tooltip).
 using ScopedWindow = Scoped<HWND, WindowTraits>;

@@ -80,9 +80,10 @@ TEST(Startup, EndAsksForExitAndTheUnloadRunsOnce) {
   ASSERT_TRUE(f.desktop.Window(chat).layering.layered);
   f.main.Unload();  // the first way out, e.g. the end of the session, undoes it
   EXPECT_FALSE(f.desktop.Window(chat).layering.layered);
+  const int requests = f.desktop.styleRequests;
   f.main.Click(Ctl::Slider);  // handled before the window goes
   f.main.Unload();            // the second way out, WM_DESTROY: nothing more to do
-  EXPECT_EQ(f.desktop.resetCalls, std::vector<Hwnd>{chat});
+  EXPECT_EQ(f.desktop.styleRequests, requests);
   EXPECT_FALSE(f.desktop.Window(chat).layering.layered);
 }
 
