@@ -14,7 +14,8 @@ namespace sorelka::win32 {
 
 class AuxWindows {
  public:
-  // `main`: the main window's port, whose box tells of a window that could not be made.
+  // `main`: the main window, which tells of a window that could not be made and takes the front
+  // back when no other window can.
   AuxWindows(Desktop& desktop, MainForm& form, FormPort& main);
   AuxWindows(const AuxWindows&) = delete;
   AuxWindows& operator=(const AuxWindows&) = delete;

@@ -59,7 +59,7 @@ using ScopedBrush = Scoped<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using ScopedBitmap = Scoped<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using ScopedIcon = Scoped<HICON, IconTraits>;
 using ScopedMenu = Scoped<HMENU, MenuTraits>;
-using ScopedHandle = Scoped<HANDLE, HandleTraits>;
+using ScopedHandle = Scoped<HANDLE, HandleTraits>;  // process, thread and event handles
 using ScopedFile = Scoped<HANDLE, FileTraits>;
 // A window of our own with no object of its own to end it (a tooltip).
 using ScopedWindow = Scoped<HWND, WindowTraits>;
