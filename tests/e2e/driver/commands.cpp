@@ -464,6 +464,8 @@ const std::vector<Command>& Commands() {
       {L"dpi-changed", "dpi-changed DPI LEFT TOP RIGHT BOTTOM", DpiChanged},
       {L"glyphs", "glyphs ID", Glyphs},
       {L"modules", "modules PID", Modules},
+      {L"windows", "windows CLASS", Windows},
+      {L"terminate", "terminate PID", Terminate},
   };
   return commands;
 }
