@@ -62,6 +62,7 @@ class CountingDesktop final : public Desktop {
   AlphaRecordValues ReadAlphaRecord(Hwnd) override { return {}; }
   void RemoveAlphaRecord(Hwnd) override {}
   void ShellOpen(const char*) override {}
+  bool AnsiCarries(TextView) override { return true; }
   Text FromAnsi(std::string_view) override { return {}; }
   bool IsLeadByte(unsigned char) override { return false; }
 };

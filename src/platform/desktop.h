@@ -98,6 +98,9 @@ class Desktop {
   // --- code page 932 ---
   // Characters without a code become the system's default character '?'.
   virtual Ansi ToAnsi(TextView text) = 0;
+  // True when ToAnsi(text) uses no default character: every character has a code of its own
+  // or a best-fit one (WideCharToMultiByte's lpUsedDefaultChar stays FALSE).
+  virtual bool AnsiCarries(TextView text) = 0;
   virtual Text FromAnsi(std::string_view bytes) = 0;
   virtual bool IsLeadByte(unsigned char byte) = 0;   // IsDBCSLeadByte
 };

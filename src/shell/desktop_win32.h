@@ -38,6 +38,7 @@ class Win32Desktop final : public Desktop {
   void RemoveAlphaRecord(Hwnd window) override;
   void ShellOpen(const char* file) override;
   Ansi ToAnsi(TextView text) override;
+  bool AnsiCarries(TextView text) override;
   Text FromAnsi(std::string_view bytes) override;
   bool IsLeadByte(unsigned char byte) override;
 

@@ -228,6 +228,11 @@ class FakeDesktop : public Desktop, public EventLoop {
   std::vector<std::pair<Hwnd, std::uint8_t>> alphaCalls;  // attributes set: window, alpha
 
   Ansi ToAnsi(TextView t) override { return ToCp932(t); }
+  bool AnsiCarries(TextView t) override {
+    bool usedDefault = false;
+    ToCp932(t, &usedDefault);
+    return !usedDefault;
+  }
   Text FromAnsi(std::string_view b) override { return FromCp932(b); }
   bool IsLeadByte(unsigned char b) override { return IsCp932LeadByte(b); }
 
