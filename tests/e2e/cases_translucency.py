@@ -323,3 +323,43 @@ def second_instance(c):
     c.driver("post", "main", str(WM_COMMAND), str(MENU_END), "0")
     first.wait_exit(DEADLINE_S, "終了")
     wait_opaque(c, chat, "the chat room restored by its own instance")
+
+
+def hung_and_translucent(c):
+    """The chat room made translucent, then its program hanging for good."""
+    started(c)
+    room = c.start_peer("--chat", "--x", "450", "--hang-on-request")
+    chat = room.hwnd("chat-frame")
+    chosen(c, chat, "the chat room")
+    expanded(c)
+    pos = slider_pos(c)
+    click_slider(c, 0.5)
+    pos = wait_until(lambda: (lambda p: p if p != pos else None)(slider_pos(c)), DEADLINE_S, "slider moved")
+    wait_alpha(c, chat, pos, "chat room translucent")
+    c.driver("post-hwnd", str(chat), str(WM_APP_HANG_FOR_GOOD), "0", "0")
+    wait_until(lambda: room.select("peer", "hang"), DEADLINE_S, "the chat room hanging")
+
+
+def leaves_within_bound(c, leave, what, bound_s=EXIT_BOUND_S):
+    hung_and_translucent(c)
+    t0 = time.monotonic()
+    leave()
+    c.app.wait_exit(DEADLINE_S, f"{what} with a hung window")
+    took = time.monotonic() - t0
+    check(took <= bound_s, f"{what} took {took:.1f} s with a hung window")
+
+
+@case("translucency/the_title_bar_close_keeps_its_bound_with_a_hung_window")
+def close_with_hung(c):
+    leaves_within_bound(c, lambda: c.driver("post", "main", str(WM_SYSCOMMAND), str(SC_CLOSE), "0"), "SC_CLOSE")
+
+
+@case("translucency/the_end_of_the_session_keeps_its_bound_with_a_hung_window")
+def session_with_hung(c):
+    leaves_within_bound(c, lambda: c.driver("close", "session"), "the end of the session")
+
+
+@case("translucency/a_fault_keeps_its_bound_with_a_hung_window")
+def fault_with_hung(c):
+    # After the handler, Wine's own report of the fault (its debugger) takes 2-4 s more.
+    leaves_within_bound(c, lambda: c.driver("fault"), "a fault", DEADLINE_S)
