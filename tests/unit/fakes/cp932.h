@@ -11,8 +11,7 @@ namespace sorelka::testing {
 
 #ifdef _WIN32
 // The unit tests built as a Windows program (mingw has no iconv): cp932_win32.cpp.
-// `usedDefault`, when given, is set as WideCharToMultiByte's lpUsedDefaultChar.
-std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr);
+std::string ToCp932(std::u16string_view text);
 std::u16string FromCp932(std::string_view bytes);
 #else
 
