@@ -78,7 +78,7 @@ windows_program(url_handler WIN32 SOURCES tests/e2e/url_handler/url_handler.cpp 
 # It drives the program's own desktop and event-loop ports, so it compiles those shell files itself.
 windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/shell/desktop_win32.cpp
                 src/shell/event_loop_win32.cpp src/shell/modal_loops.cpp src/shell/window_alpha.cpp
-                src/win32/dynamic_api.cpp
+                src/shell/style_worker.cpp src/win32/dynamic_api.cpp
                 tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32)
 windows_program(bare_window WIN32 SOURCES bench/wine/bare_window.cpp LIBS user32 kernel32)
 # The baseline the assistant's footprint is held against: its control classes, fonts and manifest.

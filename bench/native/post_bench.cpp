@@ -50,10 +50,19 @@ class CountingDesktop final : public Desktop {
   bool IsOwnProcess(Hwnd) override { return false; }
   void SetTopMost(Hwnd, bool) override {}
   Layering ReadLayering(Hwnd) override { return {}; }
-  bool SetWindowAlpha(Hwnd, std::uint8_t) override { return false; }
-  void ResetWindowAlpha(Hwnd, const Layering&) override {}
+  bool SetLayeredAttributes(Hwnd, const Layering&) override { return false; }
+  StyleChange RequestLayeredStyle(Hwnd, bool, const Layering&) override { return StyleChange::Failed; }
+  std::vector<StyleOutcome> TakeStyleOutcomes() override { return {}; }
+  bool WaitForStyleChanges(std::uint32_t) override { return true; }
   std::uint32_t WindowProcess(Hwnd) override { return 0; }
+  std::uint32_t OwnProcess() override { return 1; }
+  bool ProcessRuns(std::uint32_t) override { return false; }
+  std::vector<Hwnd> TopLevelWindows() override { return {}; }
+  bool WriteAlphaRecord(Hwnd, const AlphaRecordValues&) override { return false; }
+  AlphaRecordValues ReadAlphaRecord(Hwnd) override { return {}; }
+  void RemoveAlphaRecord(Hwnd) override {}
   void ShellOpen(const char*) override {}
+  bool AnsiCarries(TextView) override { return true; }
   Text FromAnsi(std::string_view) override { return {}; }
   bool IsLeadByte(unsigned char) override { return false; }
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Wine-side figures: posting cost against a bare loop, delivery into the stand-in chat
-# (also when it is slow), how soon a newly activated chat window is classified, and start-up,
-# memory and idle CPU against a baseline window, and the CPU time of the panel's slide.
+# (also when it is slow), how soon a newly activated chat window is classified, how soon a
+# long message reaches the flood question, start-up, memory and idle CPU against a baseline
+# window, and the CPU time of the panel's slide.
 # Usage: bench/wine/run.sh [BUILD_DIR]   (default build/win32; run scripts/build first)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -54,6 +55,8 @@ wine "$build/sorelka.exe" >/dev/null 2>&1 &
 for _ in $(seq 100); do xdotool search --name 'Sorelka 2.0 for XP' >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1
 bench latency 50
+echo "== the box read once: from Send to the flood question with 60,000 short lines (and 6)"
+bench flood 60000
 wineserver -k; sleep 0.5
 
 echo "== CPU time of one slide of the translucency panel against the same time idle (5 runs)"

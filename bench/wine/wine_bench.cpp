@@ -2,12 +2,16 @@
 // in the same run:
 //   post N R   delivering an N-character line with PostLine vs a bare loop of the same posts
 //   deliver N  typing an N-character line into the stand-in chat room (its log is checked)
-//   latency N  from SetForegroundWindow on a chat window to the assistant's changed status bar
+//   latency N  from the system's change of the window in front (to a chat window, at a random
+//              moment of the polling interval) to the assistant's changed status bar
+//   flood N    from the click on Send with N short lines in the box to the flood question, and
+//              the same with 6 lines (the fewest that ask) as the baseline
 // Prints one JSON object; bench/wine/run.sh starts the programs and checks the chat's log.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -16,6 +20,7 @@
 #include "send/cp932_codes.h"
 #include "shell/event_loop_win32.h"
 #include "send/send_job.h"
+#include "shell/control_windows.h"
 #include "shell/desktop_win32.h"
 
 namespace {
@@ -175,6 +180,11 @@ BOOL CALLBACK FindStatusBar(HWND w, LPARAM found) {
   return TRUE;
 }
 
+// The program polls the window in front every 50 ms (its Timer1). A user's switch comes at
+// any moment of that interval, so each switch here waits a random time within it after the
+// previous one was shown: the delay then spreads over the interval as the user's would.
+constexpr int kPollIntervalMs = 50;
+
 int Latency(int n) {
   HWND app = FindWindowW(L"SorelkaMainWindow", nullptr);
   HWND status = nullptr;
@@ -185,29 +195,125 @@ int Latency(int n) {
     std::printf("{\"ok\":false,\"error\":\"windows not found\"}\n");
     return 1;
   }
-  std::vector<double> ms, fg;  // to the status text; to the system's own foreground change
+  LARGE_INTEGER seed;
+  QueryPerformanceCounter(&seed);
+  std::mt19937 random(static_cast<unsigned>(seed.QuadPart));
+  std::uniform_int_distribution<int> offset(0, kPollIntervalMs - 1);
+  std::vector<double> delay, reach, read;  // foreground change to status bar; call to change; one read
+  int missed = 0;
   for (int i = 0; i < n; ++i) {
     const bool toChat = i % 2 == 0;
+    HWND to = toChat ? chat : im;
     const std::wstring want = toChat ? L"M$Nチャット " : L"メッセンジャー";
+    Sleep(static_cast<DWORD>(offset(random)));
     const double t0 = Now();
-    SetForegroundWindow(toChat ? chat : im);
-    double t = t0, seen = -1;
-    for (;;) {
-      if (seen < 0 && GetForegroundWindow() == (toChat ? chat : im)) seen = Now() - t0;
+    SetForegroundWindow(to);
+    double changed = -1, shown = -1;
+    while (Now() - t0 < 5000) {
+      // Every millisecond: first the system's change, then the status bar (a round trip into
+      // the program's process).
+      if (changed < 0 && GetForegroundWindow() == to) changed = Now();
+      if (changed < 0) {
+        Sleep(1);
+        continue;
+      }
+      const double before = Now();
       e2e::StatusPanels panels = e2e::ReadStatusPanels(status);
-      t = Now();
-      if (panels.ok && !panels.texts.empty() && panels.texts[0] == want) break;
-      if (t - t0 > 5000) break;
-      Sleep(10);
+      read.push_back(Now() - before);
+      if (panels.ok && !panels.texts.empty() && panels.texts[0] == want) {
+        shown = Now();
+        break;
+      }
+      Sleep(1);
     }
-    ms.push_back(t - t0);
-    fg.push_back(seen);
+    if (changed < 0 || shown < 0) {
+      ++missed;
+      continue;
+    }
+    delay.push_back(shown - changed);
+    reach.push_back(changed - t0);
   }
-  const double worst = *std::max_element(ms.begin(), ms.end());
-  std::printf("{\"ok\":true,\"switches\":%d,\"interval_ms\":50,\"median_ms\":%.1f,\"worst_ms\":%.1f,"
-              "\"median_over_interval\":%.3f,\"worst_over_interval\":%.3f,\"foreground_seen_median_ms\":%.1f}\n",
-              n, Median(ms), worst, Median(ms) / 50.0, worst / 50.0, Median(fg));
-  return 0;
+  if (delay.empty()) {
+    std::printf("{\"ok\":false,\"error\":\"no switch was shown\",\"missed\":%d}\n", missed);
+    return 1;
+  }
+  const double median = Median(delay), worst = *std::max_element(delay.begin(), delay.end());
+  std::printf("{\"ok\":%s,\"switches\":%d,\"missed\":%d,\"interval_ms\":%d,\"median_ms\":%.1f,"
+              "\"worst_ms\":%.1f,\"median_over_interval\":%.3f,\"worst_over_interval\":%.3f,"
+              "\"set_foreground_to_change_median_ms\":%.1f,\"status_read_median_ms\":%.1f}\n",
+              missed ? "false" : "true", n, missed, kPollIntervalMs, median, worst, median / kPollIntervalMs,
+              worst / kPollIntervalMs, Median(reach), Median(read));
+  return missed ? 1 : 0;
+}
+
+struct FoundControl {
+  int id;
+  HWND window;
+};
+
+BOOL CALLBACK FindControl(HWND w, LPARAM found) {
+  auto* f = reinterpret_cast<FoundControl*>(found);
+  if (GetDlgCtrlID(w) == f->id) f->window = w;
+  return TRUE;
+}
+
+HWND ControlOf(HWND app, sorelka::Ctl c) {
+  FoundControl f{sorelka::win32::ControlId(c), nullptr};
+  EnumChildWindows(app, FindControl, reinterpret_cast<LPARAM>(&f));
+  return f.window;
+}
+
+// The time from a click on Send with `lines` lines in the box to the flood question on the
+// screen; the question is answered No, so nothing is sent. -1 when it never came.
+double ToFloodQuestion(HWND message, HWND send, int lines) {
+  std::wstring text;
+  for (int i = 0; i < lines; ++i) text += i ? L"\r\na" : L"a";
+  SendMessageW(message, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  const double t0 = Now();
+  PostMessageW(send, BM_CLICK, 0, 0);
+  HWND box = nullptr;
+  while (!(box = FindWindowW(L"#32770", L"確認")) || !IsWindowVisible(box)) {
+    if (Now() - t0 > 60000) return -1;
+    Sleep(1);
+  }
+  const double ms = Now() - t0;
+  PostMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+  while (IsWindow(box) && IsWindowVisible(box) && Now() - t0 < 70000) Sleep(5);
+  return ms;
+}
+
+// Chooses the chat room, selects the line-by-line mode and measures both sends.
+int Flood(int n) {
+  HWND app = FindWindowW(L"SorelkaMainWindow", nullptr);
+  HWND status = nullptr;
+  EnumChildWindows(app, FindStatusBar, reinterpret_cast<LPARAM>(&status));
+  HWND chat = FindWindowA("IEFrame", nullptr);
+  HWND message = ControlOf(app, sorelka::Ctl::Message), send = ControlOf(app, sorelka::Ctl::Send);
+  if (!status || !chat || !message || !send) {
+    std::printf("{\"ok\":false,\"error\":\"windows not found\"}\n");
+    return 1;
+  }
+  SetForegroundWindow(chat);
+  const double t0 = Now();
+  bool chosen = false;
+  while (!chosen && Now() - t0 < 5000) {
+    const e2e::StatusPanels panels = e2e::ReadStatusPanels(status);
+    chosen = panels.ok && !panels.texts.empty() && panels.texts[0] == L"M$Nチャット ";
+    if (!chosen) Sleep(10);
+  }
+  if (!chosen) {
+    std::printf("{\"ok\":false,\"error\":\"the chat room was not chosen\"}\n");
+    return 1;
+  }
+  // Line by line (ASCII art): every line of the box is taken, not the first alone.
+  SendMessageW(ControlOf(app, sorelka::Ctl::AA), BM_CLICK, 0, 0);
+  const double few = ToFloodQuestion(message, send, 6);
+  const double many = ToFloodQuestion(message, send, n);
+  SendMessageW(message, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  const bool ok = few >= 0 && many >= 0;
+  std::printf("{\"ok\":%s,\"lines\":%d,\"to_question_ms\":%.1f,\"six_lines_ms\":%.1f}\n",
+              ok ? "true" : "false", n, many, few);
+  return ok ? 0 : 1;
 }
 
 }  // namespace
@@ -216,6 +322,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc >= 4 && std::wstring(argv[1]) == L"post") return Post(_wtoi(argv[2]), _wtoi(argv[3]));
   if (argc >= 3 && std::wstring(argv[1]) == L"latency") return Latency(_wtoi(argv[2]));
   if (argc >= 3 && std::wstring(argv[1]) == L"deliver") return Deliver(_wtoi(argv[2]));
-  std::printf("{\"ok\":false,\"error\":\"usage: wine_bench post N REPS | deliver N | latency N\"}\n");
+  if (argc >= 3 && std::wstring(argv[1]) == L"flood") return Flood(_wtoi(argv[2]));
+  std::printf("{\"ok\":false,\"error\":\"usage: wine_bench post N REPS | deliver N | latency N | flood N\"}\n");
   return 2;
 }

@@ -14,13 +14,14 @@ void MainForm::Load() {
   form_.SetMenuChecked(Menu::Skeleton, false);
   PlaceFrames(form_);
   translucency_.Clear();
+  translucency_.RestoreLeftovers();
   discovery_.Reset();
 }
 
 void MainForm::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  translucency_.ResetAll();
+  translucency_.ResetAllBeforeExit();
 }
 
 void MainForm::SetValueFromCode(Ctl c, int value) {
@@ -82,6 +83,7 @@ void MainForm::Timer1Tick() {
 void MainForm::Timer2Tick() {
   if (readout_.TakeOnTopDue()) SetValueFromCode(Ctl::ActivatCheck, 1);
   readout_.Show();
+  translucency_.Tick();
 }
 
 }  // namespace sorelka

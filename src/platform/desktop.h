@@ -2,6 +2,9 @@
 // The Win32 implementation is a thin wrapper; unit tests use a fake window tree. The program's
 // own message pump and clock are the event-loop port's (event_loop.h).
 #pragma once
+#include <array>
+#include <vector>
+
 #include "platform/types.h"
 
 namespace sorelka {
@@ -52,12 +55,40 @@ class Desktop {
     std::uint32_t flags = 0;  // LWA_COLORKEY 1, LWA_ALPHA 2
   };
   virtual Layering ReadLayering(Hwnd window) = 0;
-  // Layered with this alpha (255 opaque); false when the system could not do it.
-  virtual bool SetWindowAlpha(Hwnd window, std::uint8_t alpha) = 0;
-  // Puts the layering back as `before` describes it.
-  virtual void ResetWindowAlpha(Hwnd window, const Layering& before) = 0;
+  // SetLayeredWindowAttributes, which needs no answer from the window's thread; false when the
+  // window is not layered, is gone, or the system cannot do it.
+  virtual bool SetLayeredAttributes(Hwnd window, const Layering& attributes) = 0;
+  // The WS_EX_LAYERED bit goes through the window's own thread, which may not answer: a window
+  // of the calling thread is changed at once (Done); another's is changed by a worker thread,
+  // which first checks that the window answers and reports each outcome to TakeStyleOutcomes
+  // (Queued). Setting the bit applies `then` right after it (a layered window without
+  // attributes is not drawn); clearing it has the window redrawn. A request replaces one still
+  // queued for the same window. Failed: no such window, or the system cannot do it.
+  enum class StyleChange { Done, Queued, Failed };
+  virtual StyleChange RequestLayeredStyle(Hwnd window, bool layered, const Layering& then) = 0;
+  struct StyleOutcome {
+    Hwnd window;
+    bool layered;  // what was asked
+    bool done;     // false: the window did not answer, or is gone
+  };
+  virtual std::vector<StyleOutcome> TakeStyleOutcomes() = 0;
+  // Blocks until every queued style change has been made or given up, or `ms` have passed;
+  // false when time ran out.
+  virtual bool WaitForStyleChanges(std::uint32_t ms) = 0;
   // GetWindowThreadProcessId's process; 0 for a window that is gone.
   virtual std::uint32_t WindowProcess(Hwnd window) = 0;
+  virtual std::uint32_t OwnProcess() = 0;                 // GetCurrentProcessId
+  virtual bool ProcessRuns(std::uint32_t process) = 0;    // a process of that id runs now
+  virtual std::vector<Hwnd> TopLevelWindows() = 0;        // EnumWindows
+
+  // The record of a change kept on the changed window itself (window properties of the
+  // program's own, which any process can set): raw 32-bit values, 0 where one is missing.
+  // Their meaning and checks belong to translucency/alpha_record.h.
+  static constexpr std::size_t kAlphaRecordFields = 5;
+  using AlphaRecordValues = std::array<std::uint32_t, kAlphaRecordFields>;
+  virtual bool WriteAlphaRecord(Hwnd window, const AlphaRecordValues& values) = 0;
+  virtual AlphaRecordValues ReadAlphaRecord(Hwnd window) = 0;
+  virtual void RemoveAlphaRecord(Hwnd window) = 0;
 
   // --- the shell ---
   // ShellExecuteA(GetDesktopWindow(), "open", file, NULL, NULL, SW_SHOW), result ignored:
@@ -67,6 +98,9 @@ class Desktop {
   // --- code page 932 ---
   // Characters without a code become the system's default character '?'.
   virtual Ansi ToAnsi(TextView text) = 0;
+  // True when ToAnsi(text) uses no default character: every character has a code of its own
+  // or a best-fit one (WideCharToMultiByte's lpUsedDefaultChar stays FALSE).
+  virtual bool AnsiCarries(TextView text) = 0;
   virtual Text FromAnsi(std::string_view bytes) = 0;
   virtual bool IsLeadByte(unsigned char byte) = 0;   // IsDBCSLeadByte
 };

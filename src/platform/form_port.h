@@ -46,9 +46,9 @@ class FormPort {
   // Modal message box; a null title shows the program's own title.
   virtual int MessageBox(const Text& text, const Text* title, unsigned flags) = 0;
 
-  // The multi-line `Message` box through the ANSI line interface of the edit control.
-  virtual int MessageLineCount() = 0;            // EM_GETLINECOUNT; an empty box has 1 line
-  virtual Ansi MessageLineA(int index) = 0;      // EM_GETLINE, the whole line however long
+  // The whole text of the multi-line `Message` box in one read (WM_GETTEXT, UTF-16): a send
+  // takes it once, so its cost grows with the text, not with the number of lines squared.
+  virtual Text MessageText() = 0;
 
   virtual Hwnd WindowHandle() = 0;               // the main window itself
 };

@@ -3,6 +3,21 @@
 #include <algorithm>
 
 namespace sorelka {
+namespace {
+
+bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+// The units of the character that starts at `at`: two for a whole surrogate pair, else one.
+std::size_t CharacterUnits(TextView text, std::size_t at) {
+  return IsHighSurrogate(text[at]) && at + 1 < text.size() && IsLowSurrogate(text[at + 1]) ? 2 : 1;
+}
+
+// Texts are looked at in pieces of this many units, so a long text that holds one character
+// without a code costs one conversion per piece and one per character of the piece it is in.
+constexpr std::size_t kPieceUnits = 4096;
+
+}  // namespace
 
 std::uint32_t Cp932Code(Desktop& desktop, char16_t unit) {
   const Ansi bytes = desktop.ToAnsi(TextView(&unit, 1));
@@ -38,6 +53,25 @@ std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line) {
   }
   for (char16_t unit : line) codes.push_back(Cp932Code(desktop, unit));
   return codes;
+}
+
+TextView FirstCharacterWithoutCode(Desktop& desktop, TextView text) {
+  if (desktop.AnsiCarries(text)) return TextView();
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = std::min(text.size(), at + kPieceUnits);
+    if (end < text.size() && IsLowSurrogate(text[end]) && IsHighSurrogate(text[end - 1])) ++end;  // a pair whole
+    const TextView piece = text.substr(at, end - at);
+    if (!desktop.AnsiCarries(piece)) {
+      for (std::size_t i = 0; i < piece.size();) {
+        const TextView character = piece.substr(i, CharacterUnits(piece, i));
+        if (!desktop.AnsiCarries(character)) return character;
+        i += character.size();
+      }
+    }
+    at = end;
+  }
+  return TextView();
 }
 
 }  // namespace sorelka

@@ -16,4 +16,9 @@ std::uint32_t Cp932Code(Desktop& desktop, char16_t unit);
 // The codes of every unit of `line`, as Cp932Code gives them.
 std::vector<std::uint32_t> LineCodes(Desktop& desktop, const Text& line);
 
+// The first character of `text` that code page 932 has no code for, as it stands in the text
+// (a surrogate pair whole, a lone surrogate alone); empty when every character has one. A
+// character the system maps to another by best fit has a code. Linear in the length of the text.
+TextView FirstCharacterWithoutCode(Desktop& desktop, TextView text);
+
 }  // namespace sorelka

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 #include <string>
 
 #include "discovery/status_display.h"
 #include "platform/shared_names.h"
 #include "send/compose.h"
+#include "send/cp932_codes.h"
+#include "send/message_lines.h"
 #include "send/option_state.h"
 #include "send/options_from_form.h"
 
@@ -16,25 +19,16 @@ namespace {
 constexpr const char16_t* kFloodQuestion = u"この操作でで禁止になる可能性があります。続けますか？";
 constexpr const char16_t* kNotOneLine = u"1行じゃないです";
 constexpr const char16_t* kLineTooLong = u"長すぎる行があります（1行 32767 文字まで）";
+constexpr const char16_t* kNoCode = u"送信できない文字があります：";
+constexpr const char16_t* kOutOfMemory = u"メモリが足りないため送信できませんでした";
 constexpr const char16_t* kStopLabel = u"中止";
-constexpr int kMaxLinesUnasked = 5;  // more lines than this to MSN Chat need a yes
+constexpr std::size_t kMaxLinesUnasked = 5;  // more lines than this to MSN Chat need a yes
 // The longest the send keeps the window's thread between two passes of its message pump.
 constexpr std::uint32_t kSliceMs = 20;
 
 Text Number(std::size_t n) {
   const std::string digits = std::to_string(n);
   return Text(digits.begin(), digits.end());
-}
-
-// The text without its first `lines` lines (lines end with CR LF, as the edit box keeps them).
-Text WithoutFirstLines(const Text& text, std::size_t lines) {
-  std::size_t at = 0;
-  for (std::size_t i = 0; i < lines; ++i) {
-    const std::size_t end = text.find(u"\r\n", at);
-    if (end == Text::npos) return Text();
-    at = end + 2;
-  }
-  return text.substr(at);
 }
 
 // What a send changes on the window while it runs, and puts back when it ends: the options
@@ -65,14 +59,21 @@ class SendingLook {
 
 }  // namespace
 
-SendRequest SendCommand::TakeRequest(const ChatTarget& target, int lineCount) {
-  int taken = 0;
-  if (Ticked(form_, Ctl::AA) || Ticked(form_, Ctl::SAKASA)) taken = lineCount;
-  else if (Ticked(form_, Ctl::Default)) taken = std::min(lineCount, 1);
-  SendRequest request{target, ComposeOptionsOf(form_), DeliveryOptionsOf(form_), {}};
-  request.lines.reserve(static_cast<std::size_t>(taken));
-  for (int i = 0; i < taken; ++i) request.lines.push_back(desktop_.FromAnsi(form_.MessageLineA(i)));
-  return request;
+SendRequest SendCommand::TakeRequest(const ChatTarget& target, std::vector<Text> lines) {
+  std::size_t taken = 0;
+  if (Ticked(form_, Ctl::AA) || Ticked(form_, Ctl::SAKASA)) taken = lines.size();
+  else if (Ticked(form_, Ctl::Default)) taken = std::min<std::size_t>(lines.size(), 1);
+  lines.resize(taken);
+  return SendRequest{target, ComposeOptionsOf(form_), DeliveryOptionsOf(form_), std::move(lines)};
+}
+
+bool SendCommand::EveryCharacterHasACode(const Text& message, const ComposeOptions& options) {
+  TextView missing = FirstCharacterWithoutCode(desktop_, message);
+  if (missing.empty() && (options.header || options.footer || options.everyWord))
+    missing = FirstCharacterWithoutCode(desktop_, options.insert);
+  if (missing.empty()) return true;
+  form_.MessageBox(kNoCode + Text(missing), nullptr, kMbOk);
+  return false;
 }
 
 std::optional<std::vector<Text>> SendCommand::Compose(const SendRequest& request) {
@@ -92,15 +93,27 @@ void SendCommand::Click(const ChatTarget& target) {
     Cancel();
     return;
   }
-  const int count = form_.MessageLineCount();  // int, not 16 bits: any number of lines works
-  // The send is taken now: whatever comes to the front while the question is open, the lines
-  // go to the window that was chosen when Send was pressed.
-  SendRequest request;
+  // No failure to allocate leaves the click: the send stops, says so, and the box keeps what
+  // was not sent (a send under way has already put its sent lines out of the box).
   try {
-    request = TakeRequest(target, count);
+    Send(target);
   } catch (const std::bad_alloc&) {
-    return;  // a paste too large to hold twice: nothing is sent and the text stays
+    OutOfMemory();
+  } catch (const std::length_error&) {
+    OutOfMemory();
   }
+}
+
+void SendCommand::OutOfMemory() { form_.MessageBox(kOutOfMemory, nullptr, kMbOk); }
+
+void SendCommand::Send(const ChatTarget& target) {
+  // The box is read once, and the send is taken now: whatever comes to the front while the
+  // question is open, the lines go to the window that was chosen when Send was pressed.
+  const Text message = form_.MessageText();
+  std::vector<Text> lines = SplitLines(message);
+  const std::size_t count = lines.size();
+  SendRequest request = TakeRequest(target, std::move(lines));
+  if (!EveryCharacterHasACode(message, request.compose)) return;
 
   if (target.Kind == KindChat && count > kMaxLinesUnasked && form_.Value(Ctl::Limit) == 0) {
     const Text title(kConfirmTitle);
@@ -112,15 +125,11 @@ void SendCommand::Click(const ChatTarget& target) {
     return;
   }
 
-  std::optional<std::vector<Text>> composed;
-  try {
-    composed = Compose(request);
-  } catch (const std::bad_alloc&) {
-    return;
-  }
+  std::optional<std::vector<Text>> composed = Compose(request);
   if (!composed) return;
+  request.lines = {};  // composed now: not held twice through the send
   SendJob job(request.target, request.delivery, std::move(*composed));
-  Run(job, request.target);
+  Run(job, request.target, message);
 }
 
 void SendCommand::Cancel() {
@@ -134,34 +143,46 @@ void SendCommand::ShowProgress(const SendJob& job) {
   form_.SetPanelText(2, u"送信中 " + Number(line) + u"/" + Number(job.LineCount()) + u" 行（Escで中止）");
 }
 
-void SendCommand::Run(SendJob& job, const ChatTarget& target) {
-  SendJob::State state;
+void SendCommand::Run(SendJob& job, const ChatTarget& target, const Text& message) {
+  SendJob::State state = SendJob::State::Stopped;
+  bool outOfMemory = false;
   {
     const SendingLook look(form_);
     job_ = &job;
     shownLine_ = 0;
-    while (true) {
-      ShowProgress(job);
-      state = job.Run(desktop_, loop_, kSliceMs);
-      if (state == SendJob::State::Finished || state == SendJob::State::Stopped) break;
-      // A close or the end of the program arriving now stops the send first.
-      if (!loop_.PumpMessages()) job.Cancel();
-      if (state == SendJob::State::Waiting && !job.Cancelled()) {
-        const auto left = static_cast<std::int32_t>(job.WakeAt() - loop_.Milliseconds());
-        if (left > 0) loop_.WaitForMessages(std::min<std::uint32_t>(static_cast<std::uint32_t>(left), kSliceMs));
+    try {
+      while (true) {
+        ShowProgress(job);
+        state = job.Run(desktop_, loop_, kSliceMs);
+        if (state == SendJob::State::Finished || state == SendJob::State::Stopped) break;
+        // A close or the end of the program arriving now stops the send first.
+        if (!loop_.PumpMessages()) job.Cancel();
+        if (state == SendJob::State::Waiting && !job.Cancelled()) {
+          const auto left = static_cast<std::int32_t>(job.WakeAt() - loop_.Milliseconds());
+          if (left > 0) loop_.WaitForMessages(std::min<std::uint32_t>(static_cast<std::uint32_t>(left), kSliceMs));
+        }
       }
+    } catch (const std::bad_alloc&) {
+      outOfMemory = true;
+    } catch (const std::length_error&) {
+      outOfMemory = true;
     }
+    if (outOfMemory) state = SendJob::State::Stopped;
     job_ = nullptr;
   }
+  // The box is changed only while it holds what was sent: a text put there during the send
+  // (the box takes no typing, but another program can set it) stays as it is.
+  const bool unchanged = form_.MessageText() == message;
   if (state == SendJob::State::Finished) {
-    form_.SetText(Ctl::Message, Text());
+    if (unchanged) form_.SetText(Ctl::Message, Text());
     ShowTargetStatus(form_, target);
     return;
   }
   // What went out whole is gone from the box, so sending again repeats nothing.
-  if (job.LinesSent() > 0) form_.SetText(Ctl::Message, WithoutFirstLines(form_.GetText(Ctl::Message), job.LinesSent()));
+  if (unchanged && job.LinesSent() > 0) form_.SetText(Ctl::Message, WithoutFirstLines(message, job.LinesSent()));
   form_.SetPanelText(2, u"送信を中止しました（" + Number(job.LinesSent()) + u"/" + Number(job.LineCount()) +
                             u" 行送信済み）");
+  if (outOfMemory) OutOfMemory();
 }
 
 }  // namespace sorelka

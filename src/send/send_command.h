@@ -22,18 +22,27 @@ class SendCommand {
 
   // The Send button. Takes the send (target, options and text) at once, asks before a flood,
   // and delivers every line in order while the window keeps handling its events; the message
-  // box is emptied only when all of it went out. During a send the button cancels it.
+  // box is emptied only when all of it went out and it still holds the text taken. A character
+  // without a code page 932 code, or a failure to allocate, stops the send with a box saying so.
+  // No exception leaves it. During a send the button cancels it.
   void Click(const ChatTarget& target);
   // Esc: cancels the send under way, before its next character.
   void Cancel();
   bool Sending() const { return job_ != nullptr; }
 
  private:
-  SendRequest TakeRequest(const ChatTarget& target, int lineCount);
+  void Send(const ChatTarget& target);
+  // The lines the send mode takes of the box's lines, with the options as the window shows them.
+  SendRequest TakeRequest(const ChatTarget& target, std::vector<Text> lines);
+  // True when code page 932 has a code for every character of the message and of the insert
+  // where the options put it in; otherwise says which character it lacks.
+  bool EveryCharacterHasACode(const Text& message, const ComposeOptions& options);
   // Composes every line, or says why the send cannot go out; nothing when it cannot.
   std::optional<std::vector<Text>> Compose(const SendRequest& request);
-  void Run(SendJob& job, const ChatTarget& target);
+  // `message` is the box's text taken at the click.
+  void Run(SendJob& job, const ChatTarget& target, const Text& message);
   void ShowProgress(const SendJob& job);
+  void OutOfMemory();
 
   FormPort& form_;
   Desktop& desktop_;

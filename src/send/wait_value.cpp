@@ -11,6 +11,17 @@ constexpr std::int64_t kExponentCap = 1'000'000'000;
 // Ten whole digits already exceed kMaxWaitMs.
 constexpr std::int64_t kMaxWholeDigits = 10;
 
+// What a Japanese input method types by default for a number: the full-width digits, signs,
+// point and exponent letters, and the ideographic space, read as their half-width forms. (The
+// exponent letters D and d have no full-width reading.)
+char16_t HalfWidth(char16_t c) {
+  if ((c >= u'\uFF10' && c <= u'\uFF19') || c == u'\uFF0B' || c == u'\uFF0D' || c == u'\uFF0E' ||
+      c == u'\uFF25' || c == u'\uFF45')
+    return static_cast<char16_t>(c - 0xFEE0);
+  if (c == u'\u3000') return u' ';
+  return c;
+}
+
 // Walks the text as Val sees it: blanks are not part of it and do not end the number.
 class Cursor {
  public:
@@ -18,26 +29,25 @@ class Cursor {
 
   bool Accept(char16_t c) { return Accept(c, c); }
   bool Accept(char16_t a, char16_t b) {
-    if (at_ >= text_.size() || (text_[at_] != a && text_[at_] != b)) return false;
+    if (at_ >= text_.size() || (Peek() != a && Peek() != b)) return false;
     Advance();
     return true;
   }
-  // Only ASCII digits count: full-width digits end the number.
   bool AcceptDigit(char& digit) {
-    if (at_ >= text_.size() || text_[at_] < u'0' || text_[at_] > u'9') return false;
-    digit = static_cast<char>(text_[at_]);
+    if (at_ >= text_.size() || Peek() < u'0' || Peek() > u'9') return false;
+    digit = static_cast<char>(Peek());
     Advance();
     return true;
   }
 
  private:
+  char16_t Peek() const { return HalfWidth(text_[at_]); }
   void Advance() {
     ++at_;
     SkipBlanks();
   }
   void SkipBlanks() {
-    while (at_ < text_.size() &&
-           (text_[at_] == u' ' || text_[at_] == u'\t' || text_[at_] == u'\n' || text_[at_] == u'\r'))
+    while (at_ < text_.size() && (Peek() == u' ' || Peek() == u'\t' || Peek() == u'\n' || Peek() == u'\r'))
       ++at_;
   }
 

@@ -23,7 +23,7 @@ class App {
   // Shows the main window and runs until the program ends; the process's exit code.
   int Run(int showCommand);
   // Undoes the translucency the program applied (the last-chance fault handler).
-  void ResetTranslucency() { form_.translucency().ResetAll(); }
+  void ResetTranslucency() { form_.translucency().ResetAllBeforeExit(); }
 
  private:
   ModalLoops loops_;

@@ -85,6 +85,17 @@ Ansi Win32Desktop::ToAnsi(TextView text) {
   return out;
 }
 
+bool Win32Desktop::AnsiCarries(TextView text) {
+  if (text.empty()) return true;
+  BOOL usedDefault = FALSE;
+  // Only counted, not converted: no buffer for a long text. A code page that takes no
+  // lpUsedDefaultChar (UTF-8) fails the call; it has a code for every character but a lone
+  // surrogate, which WideCharToMultiByte then reports as invalid.
+  const int n = WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(text.data()),
+                                    static_cast<int>(text.size()), nullptr, 0, nullptr, &usedDefault);
+  return n > 0 ? usedDefault == FALSE : GetLastError() == ERROR_INVALID_PARAMETER;
+}
+
 Text Win32Desktop::FromAnsi(std::string_view bytes) {
   if (bytes.empty()) return Text();
   int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);

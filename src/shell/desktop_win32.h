@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/desktop.h"
+#include "style_worker.h"
 
 namespace sorelka::win32 {
 
@@ -24,13 +25,25 @@ class Win32Desktop final : public Desktop {
   void SetTopMost(Hwnd window, bool release) override;
   // the window-alpha layer (window_alpha.cpp)
   Layering ReadLayering(Hwnd window) override;
-  bool SetWindowAlpha(Hwnd window, std::uint8_t alpha) override;
-  void ResetWindowAlpha(Hwnd window, const Layering& before) override;
+  bool SetLayeredAttributes(Hwnd window, const Layering& attributes) override;
+  StyleChange RequestLayeredStyle(Hwnd window, bool layered, const Layering& then) override;
+  std::vector<StyleOutcome> TakeStyleOutcomes() override;
+  bool WaitForStyleChanges(std::uint32_t ms) override;
   std::uint32_t WindowProcess(Hwnd window) override;
+  std::uint32_t OwnProcess() override;
+  bool ProcessRuns(std::uint32_t process) override;
+  std::vector<Hwnd> TopLevelWindows() override;
+  bool WriteAlphaRecord(Hwnd window, const AlphaRecordValues& values) override;
+  AlphaRecordValues ReadAlphaRecord(Hwnd window) override;
+  void RemoveAlphaRecord(Hwnd window) override;
   void ShellOpen(const char* file) override;
   Ansi ToAnsi(TextView text) override;
+  bool AnsiCarries(TextView text) override;
   Text FromAnsi(std::string_view bytes) override;
   bool IsLeadByte(unsigned char byte) override;
+
+ private:
+  StyleWorker styles_;
 };
 
 inline HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(h); }

@@ -159,26 +159,14 @@ int Win32Form::MessageBox(const Text& text, const Text* title, unsigned flags) {
   return ::MessageBoxW(w_.main, W(text), title ? W(*title) : W(kAppTitle), flags);
 }
 
-int Win32Form::MessageLineCount() {
-  return static_cast<int>(SendMessageA(H(Ctl::Message), EM_GETLINECOUNT, 0, 0));
-}
-
-Ansi Win32Form::MessageLineA(int index) {
+Text Win32Form::MessageText() {
   HWND edit = H(Ctl::Message);
-  const LRESULT start = SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
-  if (start < 0) return Ansi();
-  const LRESULT units = SendMessageW(edit, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
-  // Room for every unit as two bytes, and never less than the classic 1000-byte line buffer.
-  const std::size_t capacity = std::max<std::size_t>(1000, static_cast<std::size_t>(units) * 2 + 2);
-  if (capacity <= 0xFFFF) {
-    std::vector<char> buf(capacity + 2, '\0');
-    *reinterpret_cast<WORD*>(buf.data()) = static_cast<WORD>(capacity);
-    LRESULT got = SendMessageA(edit, EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buf.data()));
-    return Ansi(buf.data(), static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
-  }
-  // The line interface counts its buffer in 16 bits: take a longer line from the whole text.
-  Text all = GetText(Ctl::Message);
-  return desktop_.ToAnsi(TextView(all).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(units)));
+  const LRESULT units = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+  Text text(static_cast<std::size_t>(std::max<LRESULT>(units, 0)) + 1, u'\0');
+  const LRESULT got = SendMessageW(edit, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                   reinterpret_cast<LPARAM>(text.data()));
+  text.resize(std::min(text.size() - 1, static_cast<std::size_t>(std::max<LRESULT>(got, 0))));
+  return text;
 }
 
 }  // namespace sorelka::win32

@@ -39,8 +39,7 @@ class Win32Form final : public FormPort {
   void SetMenuChecked(Menu m, bool checked) override;
   void PopupMenu(Menu m) override;
   int MessageBox(const Text& text, const Text* title, unsigned flags) override;
-  int MessageLineCount() override;
-  Ansi MessageLineA(int index) override;
+  Text MessageText() override;
   Hwnd WindowHandle() override { return FromHwnd(w_.main); }
 
   // --- the keyboard focus ---

@@ -1,5 +1,7 @@
 // The slider's effect on windows and its undoing: the 151 slots the slider records the
-// selected window in, and one record per window the program actually changed.
+// selected window in, and one entry per window the program actually changed. The program's
+// thread never waits on another program's window: changes of the layered bit go through the
+// desktop's worker and come back as outcomes, collected at each readout tick.
 #pragma once
 #include <array>
 #include <vector>
@@ -10,6 +12,9 @@
 namespace sorelka {
 
 inline constexpr int kTranslucentSlots = 151;
+// Every way out waits this long at most for the changes still under way (the whole exit must
+// take under 3 s however many windows do not answer).
+inline constexpr std::uint32_t kExitRestoreMs = 2000;
 
 class Translucency {
  public:
@@ -17,33 +22,55 @@ class Translucency {
 
   // At load: every slot empty, nothing changed yet.
   void Clear();
+  // At start: windows left changed by an instance that has ended (killed, crashed) are put back
+  // from the record they carry; windows of an instance that still runs are left alone.
+  void RestoreLeftovers();
   // Click of Slider: the slider's value becomes the alpha of the main window ("このツール") or
   // of `lastForeground` ("選択したウィンドウ"); `lastForeground` is recorded either way.
   void SliderClick(Hwnd lastForeground);
-  // SkelReset and every way out of the program: each changed window, then the main window,
-  // gets back the layering it had before its first change. Safe to run again.
+  // The readout tick: takes the outcomes of changes under way and asks again, once, for each
+  // window that did not answer.
+  void Tick();
+  // SkelReset: each changed window, then the main window, is put back as it was before its
+  // first change (a window that does not answer is asked again at each tick). Safe to run again.
   void ResetAll();
+  // Every way out: ResetAll, then waits for the changes under way for at most kExitRestoreMs.
+  // A window that did not answer keeps its record, for the next start.
+  void ResetAllBeforeExit();
 
   using Slots = std::array<Hwnd, kTranslucentSlots>;
   const Slots& TranslucentWindows() const { return slots_; }
-  std::size_t ChangedCount() const { return changed_.size(); }
+  std::size_t ChangedCount() const;
+  // Windows being put back (their record is removed once they are).
+  std::size_t RestoringCount() const { return entries_.size() - ChangedCount(); }
 
  private:
-  struct Changed {
+  struct Entry {
     Hwnd window;
     std::uint32_t process;  // who the handle belonged to at the first change: handles are reused
     Ansi className;
     Desktop::Layering before;
+    bool restoring = false;  // being put back; otherwise changed to `alpha`
+    std::uint8_t alpha = 255;
+    bool pending = false;    // a change of the layered bit is under way
+    bool wantLayered = false;
+    bool retry = false;      // the window did not answer: ask again at the next tick
   };
-  void SetAlpha(Hwnd window, std::uint8_t alpha);
+  Entry* Find(Hwnd window);
+  Entry* Begin(Hwnd window);
+  void Apply(Hwnd window);
+  void Request(Entry& e, bool layered, const Desktop::Layering& then);
+  void Restored(Hwnd window);
+  void TakeOutcomes();
+  void Drop(Hwnd window);
   void Remember(Hwnd window);
-  bool StillTheSame(const Changed& c);
-  void Restore(const Changed& c);
+  bool StillTheSame(const Entry& e);
+  Desktop::Layering AlphaOnly(std::uint8_t alpha) const;
 
   FormPort& form_;
   Desktop& desktop_;
   Slots slots_{};
-  std::vector<Changed> changed_;
+  std::vector<Entry> entries_;
 };
 
 }  // namespace sorelka

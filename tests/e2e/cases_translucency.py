@@ -1,5 +1,7 @@
 """Popup menus, the translucency panel, the slider and the undoing of translucency on every
 way out of the program."""
+import time
+
 from harness import case, check, wait_until
 
 (ACTIVAT_CHECK, FRAME4, FRAME1, LABEL3, SEND, SKEL_RESET, SKEL_OPTION1, SKEL_OPTION0, SLIDER,
@@ -208,3 +210,81 @@ def end_restores(c):
 @case("translucency/a_fault_restores_the_chat_room")
 def fault_restores(c):
     exit_restores(c, lambda: c.driver("fault"), "a fault in the program")
+
+
+WM_APP_HANG_FOR_GOOD = 0x8000 + 0x3F  # chatpeer --hang-on-request
+EXIT_BOUND_S = 3.0
+
+
+def chosen(c, window, what):
+    """`window` comes to the front and the program takes it as the selected window (the status
+    bar then names it)."""
+    shown = c.dump()["status"]["texts"]
+    c.driver("foreground", str(window))
+    wait_until(lambda: control(c, SEND)["enabled"] and c.dump()["status"]["texts"] != shown, DEADLINE_S,
+               f"{what} chosen")
+
+
+@case("translucency/a_hung_window_never_holds_the_program_and_the_exit_keeps_its_bound")
+def hung_window(c):
+    """Two chat rooms of one program that then hangs for good (one made translucent before, one
+    clicked at after) and a messenger window that answers."""
+    started(c)
+    rooms = c.start_peer("--chat", "--count", "2", "--x", "420", "--hang-on-request")
+    before_hang, after_hang = rooms.hwnd("chat-frame", 0), rooms.hwnd("chat-frame", 1)
+    im = c.start_peer("--messenger", "--x", "450", "--y", "410")
+    messenger = im.hwnd("im-window")
+    expanded(c)
+    for window, fraction, what in ((before_hang, 0.5, "a chat room"), (messenger, 0.3, "the messenger window")):
+        chosen(c, window, what)
+        pos = slider_pos(c)
+        click_slider(c, fraction)
+        pos = wait_until(lambda: (lambda p: p if p != pos else None)(slider_pos(c)), DEADLINE_S, "slider moved")
+        wait_alpha(c, window, pos, f"{what} translucent")
+
+    chosen(c, after_hang, "the other chat room")
+    c.driver("post-hwnd", str(after_hang), str(WM_APP_HANG_FOR_GOOD), "0", "0")
+    wait_until(lambda: rooms.select("peer", "hang"), DEADLINE_S, "the chat rooms hanging")
+    # A click aimed at the hung window: the program goes on handling its own messages.
+    pos = slider_pos(c)
+    click_slider(c, 0.8)
+    wait_until(lambda: slider_pos(c) != pos, DEADLINE_S, "the slider moved by the click")
+    was = control(c, ACTIVAT_CHECK)["checked"]
+    c.driver("click", str(ACTIVAT_CHECK))  # a posted BM_CLICK
+    wait_until(lambda: control(c, ACTIVAT_CHECK)["checked"] != was, 2, "a posted click handled at once")
+
+    c.driver("post", "main", str(WM_COMMAND), str(MENU_END), "0")
+    t0 = time.monotonic()
+    c.app.wait_exit(DEADLINE_S, "終了 with a hung window")
+    took = time.monotonic() - t0
+    check(took <= EXIT_BOUND_S, f"終了 took {took:.1f} s with a hung window")
+    wait_opaque(c, messenger, "the answering window restored on the way out")
+
+
+@case("translucency/the_next_start_puts_back_what_a_killed_instance_left")
+def killed_instance(c):
+    chat, pos = chat_room_translucent(c)
+    c.driver("terminate", str(c.app.pid_win))
+    c.app.wait_exit(DEADLINE_S, "TerminateProcess")
+    check(layered(c, chat)["layered"], "the chat room was restored by a process ended from outside")
+    started(c)
+    wait_opaque(c, chat, "the chat room restored by the next start")
+
+
+@case("translucency/a_second_instance_leaves_the_first_ones_windows_alone")
+def second_instance(c):
+    chat, pos = chat_room_translucent(c)
+    first = c.app
+    c.start("sorelka.exe", name="second")
+    others = lambda: [w for w in c.driver("windows", "SorelkaMainWindow")["windows"]
+                      if w["pid"] != first.pid_win and w["visible"]]
+    second = wait_until(others, DEADLINE_S, "the second instance's window")[0]
+    deadline = time.monotonic() + 1.0  # the start's look at the windows is over once it shows
+    while time.monotonic() < deadline:
+        check(layered(c, chat)["alpha"] == pos, "the second instance touched the first one's window")
+    c.driver("--hwnd", str(second["hwnd"]), "close")
+    wait_until(lambda: not others(), DEADLINE_S, "the second instance closed")
+    check(layered(c, chat)["alpha"] == pos, "the second instance's exit touched the first one's window")
+    c.driver("post", "main", str(WM_COMMAND), str(MENU_END), "0")
+    first.wait_exit(DEADLINE_S, "終了")
+    wait_opaque(c, chat, "the chat room restored by its own instance")

@@ -74,7 +74,17 @@ void CheckOneNumber(FuzzedDataProvider& in) {
 
 const std::vector<char16_t> kNumberAlphabet = {
     u'0', u'1', u'2', u'4', u'5', u'9', u'.', u'+', u'-', u'E', u'e', u'D', u'd', u' ',
-    u'\t', u'\r', u'\n', u'x', u'\uff11', u'\u3000', u'\u0660'};
+    u'\t', u'\r', u'\n', u'x', u'\uff11', u'\u3000', u'\u0660', u'\uff10', u'\uff19',
+    u'\uff0b', u'\uff0d', u'\uff0e', u'\uff25', u'\uff45', u'\uff24'};
+
+// The half-width form of a full-width character that a number may hold.
+char16_t Narrow(char16_t c) {
+  if (c == u'\u3000') return u' ';
+  if ((c >= u'\uff10' && c <= u'\uff19') || c == u'\uff0b' || c == u'\uff0d' || c == u'\uff0e' ||
+      c == u'\uff25' || c == u'\uff45')
+    return static_cast<char16_t>(c - 0xfee0);
+  return c;
+}
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
@@ -97,6 +107,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Text solid;
   std::copy_if(text.begin(), text.end(), std::back_inserter(solid), [](char16_t c) { return !IsBlank(c); });
   FUZZ_CHECK(ParseWait(solid) == value);
+
+  // Full-width digits, signs, point, exponent letters and space read as the half-width ones.
+  Text narrow = text;
+  for (char16_t& c : narrow) c = Narrow(c);
+  FUZZ_CHECK(ParseWait(narrow) == value);
 
   // 'x' never continues a number: what follows it is never read.
   const std::size_t cut = text.empty() ? 0 : in.ConsumeIntegralInRange<std::size_t>(0, text.size());

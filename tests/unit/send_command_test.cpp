@@ -2,6 +2,7 @@
 
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
+#include "send/message_lines.h"
 #include "send/send_command.h"
 
 namespace sorelka {
@@ -13,19 +14,10 @@ using testing::FakeForm;
 const Text kFloodQuestion = u"この操作でで禁止になる可能性があります。続けますか？";
 const Text kNotOneLine = u"1行じゃないです";
 
-// Hands out scripted lines directly: the plain fake splits the whole text at every fetch, which
-// makes a message of tens of thousands of lines quadratic.
-class ScriptedLinesForm : public FakeForm {
- public:
-  std::vector<Ansi> lines;
-  int MessageLineCount() override { return static_cast<int>(lines.size()); }
-  Ansi MessageLineA(int index) override { return lines.at(static_cast<std::size_t>(index)); }
-};
-
-template <typename Form>
+template <typename Form, typename DesktopFake = FakeDesktop>
 struct BasicFixture {
   Form form;
-  FakeDesktop desktop;
+  DesktopFake desktop;
   SendCommand send{form, desktop, desktop};
   ChatTarget target;
   Hwnd dialog = desktop.Add(0, "#32770");
@@ -261,10 +253,11 @@ TEST(SendCommand, NoModeSelectedSendsNothingAndEmptiesTheMessage) {
 }
 
 TEST(SendCommand, FortyThousandLinesAreAllSent) {
-  BasicFixture<ScriptedLinesForm> f(KindChat, Ctl::AA);
+  Fixture f(KindChat, Ctl::AA);
   f.form.SetValue(Ctl::Limit, 1);
-  f.form.SetText(Ctl::Message, u"(the lines)");
-  for (int i = 0; i < 40000; ++i) f.form.lines.push_back(i % 2 ? "" : "a");
+  Text message;
+  for (int i = 0; i < 40000; ++i) message += i ? (i % 2 ? u"\r\n" : u"\r\na") : u"a";
+  f.form.SetText(Ctl::Message, message);
   f.send.Click(f.target);
   ASSERT_EQ(f.Count(kWmCommand), 40000u);
   ASSERT_EQ(f.Count(kWmImeChar), 40000u);
@@ -274,8 +267,10 @@ TEST(SendCommand, FortyThousandLinesAreAllSent) {
 
 TEST(SendCommand, FortyThousandLinesCountAsManyLines) {
   // In 16 bits 40,000 would wrap to a negative count: no question, no one-line refusal.
-  BasicFixture<ScriptedLinesForm> chat(KindChat, Ctl::Default);
-  chat.form.lines.assign(40000, "a");
+  Fixture chat(KindChat, Ctl::Default);
+  Text message = u"a";
+  for (int i = 1; i < 40000; ++i) message += u"\r\na";
+  chat.form.SetText(Ctl::Message, message);
   chat.form.answers.push_back(kIdYes);
   chat.send.Click(chat.target);
   ASSERT_EQ(chat.form.boxes.size(), 2u);
@@ -290,14 +285,13 @@ TEST(SendCommand, FortyThousandLinesCountAsManyLines) {
 namespace sorelka {
 namespace {
 
-// A message too large to take whole sends nothing, without a crash, and the text stays.
+const Text kOutOfMemory = u"メモリが足りないため送信できませんでした";
+
+// A message too large to take whole sends nothing, says why, and the text stays.
 TEST(SendCommand, MessageTooLargeToTakeSendsNothingAndKeepsTheMessage) {
   class Failing : public testing::FakeForm {
    public:
-    Ansi MessageLineA(int index) override {
-      if (index == 1) throw std::bad_alloc();
-      return FakeForm::MessageLineA(index);
-    }
+    Text MessageText() override { throw std::bad_alloc(); }
   };
   Failing form;
   testing::FakeDesktop desktop;
@@ -306,11 +300,36 @@ TEST(SendCommand, MessageTooLargeToTakeSendsNothingAndKeepsTheMessage) {
   target.Kind = KindMessenger;
   target.InputWindow = desktop.Add(0, "IMWindowClass");
   form.SetValue(Ctl::AA, 1);
-  form.SetValue(Ctl::SendNow, 0);
   form.SetText(Ctl::Message, u"ab\r\ncd\r\nef");
   send.Click(target);
   EXPECT_TRUE(desktop.posted.empty());
   EXPECT_EQ(form.GetText(Ctl::Message), u"ab\r\ncd\r\nef");
+  ASSERT_EQ(form.boxes.size(), 1u);
+  EXPECT_EQ(form.boxes[0].text, kOutOfMemory);
+  EXPECT_FALSE(form.boxes[0].hasTitle);  // the program's own title
+  EXPECT_EQ(form.boxes[0].flags, kMbOk);
+}
+
+// Memory running out in the middle of a send stops it there: the lines that went out leave the
+// box, the rest stay whole, the window is as before the send, and the box says why.
+TEST(SendCommand, MemoryRunningOutDuringTheSendStopsItWithTheRestKept) {
+  struct FailingDesktop : FakeDesktop {
+    Ansi ToAnsi(TextView t) override {
+      if (t == u"cd") throw std::bad_alloc();
+      return FakeDesktop::ToAnsi(t);
+    }
+  };
+  BasicFixture<FakeForm, FailingDesktop> f(KindChat, Ctl::AA);
+  f.form.SetText(Ctl::Message, u"ab\r\ncd\r\nef");
+  f.send.Click(f.target);
+  EXPECT_EQ(f.Transcript(), u"ab|");
+  EXPECT_EQ(f.form.GetText(Ctl::Message), u"cd\r\nef");
+  EXPECT_EQ(f.form.panelText[2], u"送信を中止しました（1/3 行送信済み）");
+  ASSERT_EQ(f.form.boxes.size(), 1u);
+  EXPECT_EQ(f.form.boxes[0].text, kOutOfMemory);
+  EXPECT_FALSE(f.form.ReadOnly(Ctl::Message));
+  EXPECT_EQ(f.form.GetText(Ctl::Send), u"送信");
+  EXPECT_FALSE(f.send.Sending());
 }
 
 }  // namespace
@@ -325,7 +344,9 @@ TEST(SendCommand, LineComposedBeyondTheLimitStopsTheSendBeforeItStarts) {
   const struct {
     std::size_t chars, insert;
     bool refused;
-  } cases[] = {{127, 255, false}, {128, 255, true}, {600000, 255, true}, {32767, 0, false}, {32768, 0, true}};
+  } cases[] = {{127, 255, false}, {128, 255, true}, {600000, 255, true}, {32767, 0, false}, {32768, 0, true},
+               // 16,777,216 + 16,777,217 x 255 is 2^32 + 255: a 32-bit count would wrap to 255
+               {16777216, 255, true}};
   for (const auto& c : cases) {
     Fixture f(KindChat, Ctl::SAKASA);
     f.form.SetValue(Ctl::EveryWord, 1);
@@ -436,6 +457,122 @@ TEST(SendJob, LineTypedWholeIsCountedEvenWhenTheSliceEndsOnItsLastCharacter) {
   EXPECT_EQ(job.Run(desktop, desktop, 10), SendJob::State::Stopped);
   EXPECT_EQ(desktop.posted.size(), 64u);
   EXPECT_EQ(job.LinesSent(), 1u);
+}
+
+}  // namespace
+}  // namespace sorelka
+
+namespace sorelka {
+namespace {
+
+const Text kNoCode = u"送信できない文字があります：";
+
+// What code page 932 cannot carry is refused before anything is posted or asked, naming the
+// first such character; a character with a code (① among the NEC specials) goes through.
+TEST(SendCommand, CharactersWithoutACodeAreRefusedNeverReplaced) {
+  const struct {
+    const char16_t* message;
+    const char16_t* insert;
+    Ctl option;      // Ctl::Count: no option puts the insert in
+    const char16_t* refused;  // nullptr: sent
+  } cases[] = {
+      {u"5\u20AC", u"", Ctl::Count, u"\u20AC"},                  // the euro sign
+      {u"ok\r\n안녕 \U0001F600", u"", Ctl::Count, u"안"},          // Hangul: the first one named
+      {u"a\U0001F600b\u20AC", u"", Ctl::Count, u"\U0001F600"},    // an emoji whole, both halves
+      {u"a\xD83D" u"b", u"", Ctl::Count, u"\xD83D"},              // a lone surrogate
+      {u"①②", u"", Ctl::Count, nullptr},
+      {u"ab", u"\u20AC", Ctl::Header, u"\u20AC"},
+      {u"ab", u"\u20AC", Ctl::Footer, u"\u20AC"},
+      {u"ab", u"\u20AC", Ctl::EveryWord, u"\u20AC"},
+      {u"ab", u"\u20AC", Ctl::Count, nullptr},                     // an insert left out is not looked at
+      {u"\u20AC\r\n1\r\n2\r\n3\r\n4\r\n5", u"", Ctl::Count, u"\u20AC"},  // before the flood question
+  };
+  for (const auto& c : cases) {
+    Fixture f(KindChat, Ctl::AA);
+    f.form.SetText(Ctl::PlusWord, c.insert);
+    if (c.option != Ctl::Count) f.form.SetValue(c.option, 1);
+    f.form.SetText(Ctl::Message, c.message);
+    f.send.Click(f.target);
+    SCOPED_TRACE(::testing::PrintToString(Text(c.message)));
+    if (!c.refused) {
+      EXPECT_TRUE(f.form.boxes.empty());
+      EXPECT_EQ(f.Transcript(), Text(c.message) + u"|");
+      continue;
+    }
+    ASSERT_EQ(f.form.boxes.size(), 1u);
+    EXPECT_EQ(f.form.boxes[0].text, kNoCode + c.refused);
+    EXPECT_FALSE(f.form.boxes[0].hasTitle);  // the program's own title
+    EXPECT_EQ(f.form.boxes[0].flags, kMbOk);
+    EXPECT_TRUE(f.desktop.posted.empty());
+    EXPECT_EQ(f.form.GetText(Ctl::Message), c.message);
+  }
+}
+
+// The box is changed at the end of a send only while it still holds the text taken at the
+// click: a text another program set into it meanwhile stays, whether the send finished or not.
+TEST(SendCommand, TextSetIntoTheBoxDuringTheSendSurvivesIt) {
+  for (bool cancel : {false, true}) {
+    Fixture f(KindChat, Ctl::AA);
+    f.form.SetText(Ctl::Message, u"ab\r\ncd");
+    f.desktop.onPump = [&, first = true]() mutable {
+      if (first) f.form.SetText(Ctl::Message, u"new");
+      if (first && cancel) f.send.Cancel();
+      first = false;
+    };
+    f.send.Click(f.target);
+    SCOPED_TRACE(cancel ? "cancelled" : "finished");
+    EXPECT_EQ(f.form.GetText(Ctl::Message), u"new");
+  }
+}
+
+// The box is read once, whole, and split at CR LF: sixty thousand lines reach the flood
+// question after that one read, and the question and the one-line check count that split.
+TEST(SendCommand, TheBoxIsReadOnceAndSplitAtCrLf) {
+  Fixture f(KindChat, Ctl::AA);
+  Text message = u"a";
+  for (int i = 1; i < 60000; ++i) message += u"\r\na";
+  f.form.SetText(Ctl::Message, message);
+  int readsAtTheQuestion = -1;
+  f.form.onBox = [&] { readsAtTheQuestion = f.form.messageReads; };
+  f.form.answers.push_back(kIdNo);
+  f.send.Click(f.target);
+  EXPECT_EQ(readsAtTheQuestion, 1);
+  EXPECT_TRUE(f.desktop.posted.empty());
+
+  // A lone CR or LF is no line break: one line, so neither the question nor the refusal.
+  Fixture g(KindChat, Ctl::Default);
+  g.form.SetText(Ctl::Message, u"a\rb\nc\n\rd");
+  g.send.Click(g.target);
+  EXPECT_TRUE(g.form.boxes.empty());
+  EXPECT_EQ(g.Count(kWmCommand), 1u);
+}
+
+TEST(MessageLines, SplitAtCrLfOnly) {
+  const struct {
+    const char16_t* text;
+    std::vector<Text> lines;
+  } cases[] = {
+      {u"", {u""}},
+      {u"a", {u"a"}},
+      {u"\r\n", {u"", u""}},
+      {u"ab\r\ncd", {u"ab", u"cd"}},
+      {u"ab\r\n", {u"ab", u""}},
+      {u"\r\n\r\nx", {u"", u"", u"x"}},
+      {u"a\rb\nc", {u"a\rb\nc"}},
+      {u"a\n\r\nb\r", {u"a\n", u"b\r"}},
+      {u"a\r\r\nb", {u"a\r", u"b"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(Text(c.text)));
+    const std::vector<Text> lines = SplitLines(c.text);
+    EXPECT_EQ(lines, c.lines);
+    // Dropping the first n lines leaves the text of the lines after them.
+    for (std::size_t n = 0; n <= lines.size(); ++n) {
+      Text rest;
+      for (std::size_t i = n; i < lines.size(); ++i) rest += (i > n ? u"\r\n" : u"") + lines[i];
+      EXPECT_EQ(WithoutFirstLines(c.text, n), rest) << n;
+    }
+  }
 }
 
 }  // namespace

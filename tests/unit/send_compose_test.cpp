@@ -165,5 +165,35 @@ TEST(Compose, LongestLineAroundEveryCharacter) {
   EXPECT_EQ(out.substr(0, 6), u"**a**a");
 }
 
+// Composed lengths are counted in 64 bits on every build and never wrap: the counts a 32-bit
+// size_t would wrap are exact, and what even 64 bits cannot hold stays at the largest value.
+TEST(Compose, ComposedLengthsNeitherWrapNorOverflow) {
+  constexpr std::uint64_t kMax = ~std::uint64_t{0};
+  ComposeOptions around;
+  around.everyWord = true;
+  around.insert = Text(255, u'*');
+  ComposeOptions both;
+  both.header = both.footer = true;
+  both.insert = around.insert;
+  const struct {
+    std::uint64_t units;
+    const ComposeOptions& options;
+    std::uint64_t length;
+  } cases[] = {
+      {16777216, around, 16777216 + 16777217ull * 255},  // 2^32 + 255
+      {0xFFFFFFFF, around, 0xFFFFFFFFull * 256 + 255},
+      {kMax / 255, around, kMax},
+      {kMax, around, kMax},
+      {0xFFFFFFFF, both, 0xFFFFFFFFull + 510},
+      {kMax - 100, both, kMax},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ComposedLength(c.units, c.options), c.length) << c.units;
+
+  // The same count for a real line, trimmed: 16,777,216 characters and two trailing spaces.
+  Text line(16777216, u'x');
+  line += u"  ";
+  EXPECT_EQ(SendTextLength(line, around), 16777216 + 16777217ull * 255);
+}
+
 }  // namespace
 }  // namespace sorelka

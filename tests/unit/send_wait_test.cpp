@@ -34,9 +34,7 @@ TEST(Wait, ReadsTheLeadingNumberLikeVal) {
       {u"1.5.5", 2},
       {u"12a34", 12},
       {u"&H10", 0},
-      {u"\uFF11\uFF12", 0},  // full-width digits are not digits
-      {u"1\uFF12", 1},
-      {u"7\u3000" u"0", 7},  // nor is an ideographic space a blank
+      {u"\u0661\u0662", 0},  // digits other than ASCII and full-width ones are not digits
       // exponents, E or D, either case, signed or not
       {u"1E3", 1000},
       {u"1e3", 1000},
@@ -87,6 +85,30 @@ TEST(Wait, LongTextIsReadInOnePass) {
   text.back() = u'9';
   EXPECT_EQ(ParseWait(text), 9u);
   EXPECT_EQ(ParseWait(u"0." + Text(100000, u'0') + u"1e100004"), 1000u);
+}
+
+// A Japanese input method types full-width forms by default: they read as the half-width ones.
+TEST(Wait, FullWidthFormsReadAsHalfWidth) {
+  const struct {
+    const char16_t* text;
+    std::uint32_t ms;
+  } cases[] = {
+      {u"５００", 500},
+      {u"０１２３４５６７８９", 123456789},
+      {u"5０0", 500},                 // mixed freely
+      {u"＋７", 7},
+      {u"－５", 0},
+      {u"２５０．５", 250},           // halves to even, as for ASCII
+      {u"１Ｅ３", 1000},
+      {u"１ｅ－３", 0},
+      {u"２５ｅ＋１", 250},
+      {u"５\u3000０\u3000０", 500},  // the ideographic space is a blank, skipped anywhere
+      {u"\u3000\u3000８", 8},
+      {u"１Ｄ３", 1},                 // D has no full-width reading
+      {u"５００ｍｓ", 500},
+      {u"１，０００", 1},             // nor has the comma
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseWait(c.text), c.ms) << ::testing::PrintToString(Text(c.text));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/popup_menus.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
+#include "translucency/alpha_record.h"
 #include "translucency/busy_wait.h"
 #include "translucency/panel_slide.h"
 #include "translucency/translucency.h"
@@ -94,6 +95,7 @@ struct Windows : Panel {
   Hwnd chat = desktop.Add(0, "IMWindowClass", "chat");
   Windows() {
     form.handle = desktop.Add(0, "SorelkaMainWindow", "Sorelka 2.0 for XP");
+    desktop.Window(form.handle).ownProcess = true;
     desktop.Window(chat).process = 2;
   }
   void Click(Hwnd selected, int value) {
@@ -103,6 +105,7 @@ struct Windows : Panel {
     main.Click(Ctl::Slider);
   }
   Desktop::Layering LayeringOf(Hwnd w) { return desktop.Window(w).layering; }
+  bool HasRecord(Hwnd w) { return HasAnyAlphaRecord(desktop.Window(w).record); }
 };
 
 TEST(Translucency, AppliesToTheChosenWindowAndRecordsTheSelectedOne) {
@@ -120,21 +123,26 @@ TEST(Translucency, AppliesToTheChosenWindowAndRecordsTheSelectedOne) {
   EXPECT_EQ(slots[2], 0u);
 
   w.form.SetValue(Ctl::SkelOption1, 1);
-  w.Click(0, 90);
-  EXPECT_EQ(w.desktop.alphaCalls.size(), 3u);
+  w.Click(0, 70);
+  EXPECT_EQ(w.LayeringOf(w.chat).alpha, 100);
+  EXPECT_EQ(w.LayeringOf(w.form.handle).alpha, 90);
 }
 
-TEST(Translucency, ResetRestoresEveryChangedWindowOnceThenTheMainWindow) {
+TEST(Translucency, EveryWayOutRestoresEveryChangedWindowAndItsRecordGoes) {
   Windows w;
   for (int i = 0; i < 200; ++i) w.Click(w.chat, 40 + i % 100);  // more clicks than slots
   w.form.SetValue(Ctl::SkelOption0, 1);
   w.Click(w.chat, 60);
+  EXPECT_TRUE(w.HasRecord(w.chat));
+  EXPECT_FALSE(w.HasRecord(w.form.handle));  // the program's own window goes with the process
   w.main.Unload();
-  EXPECT_EQ(w.desktop.resetCalls, (std::vector<Hwnd>{w.chat, w.form.handle}));
   EXPECT_FALSE(w.LayeringOf(w.chat).layered);
   EXPECT_FALSE(w.LayeringOf(w.form.handle).layered);
+  EXPECT_FALSE(w.HasRecord(w.chat));
+  EXPECT_EQ(w.desktop.styleWaits, std::vector<std::uint32_t>{kExitRestoreMs});
+  const int requests = w.desktop.styleRequests;
   w.main.Unload();  // a second way out finds nothing left to do
-  EXPECT_EQ(w.desktop.resetCalls.size(), 2u);
+  EXPECT_EQ(w.desktop.styleRequests, requests);
   EXPECT_EQ(w.main.translucency().TranslucentWindows()[150], w.chat);  // the slots stay
 }
 
@@ -144,39 +152,45 @@ TEST(Translucency, AWindowLayeredByItsOwnProgramGetsItsOwnAttributesBack) {
   w.desktop.Window(w.chat).layering = own;
   w.Click(w.chat, 50);
   w.Click(w.chat, 70);
+  EXPECT_EQ(w.desktop.styleRequests, 0);  // layered already: nothing to ask of its thread
   w.main.Click(Ctl::SkelReset);
   const Desktop::Layering now = w.LayeringOf(w.chat);
   EXPECT_TRUE(now.layered);
   EXPECT_EQ(now.colorKey, own.colorKey);
   EXPECT_EQ(now.alpha, own.alpha);
   EXPECT_EQ(now.flags, own.flags);
+  EXPECT_FALSE(w.HasRecord(w.chat));
 }
 
 TEST(Translucency, WindowsItCannotPutBackAreLeftAlone) {
   Windows w;
   w.desktop.Window(w.chat).layering = Desktop::Layering{false, true};  // UpdateLayeredWindow, or no Get
   w.Click(w.chat, 50);
-  EXPECT_TRUE(w.desktop.alphaCalls.empty());
   w.main.Click(Ctl::SkelReset);
-  EXPECT_TRUE(w.desktop.resetCalls.empty());
+  EXPECT_TRUE(w.desktop.alphaCalls.empty());
+  EXPECT_EQ(w.desktop.styleRequests, 0);
+  EXPECT_FALSE(w.HasRecord(w.chat));
 }
 
 TEST(Translucency, ClosedOrReusedHandlesAreSkipped) {
   Windows w;
   const Hwnd other = w.desktop.Add(0, "Notepad", "memo");
+  w.desktop.Window(other).process = 3;
   w.Click(w.chat, 50);
   w.Click(other, 50);
   w.desktop.Close(w.chat);
   w.desktop.Reuse(other, "Notepad", 9);  // same class, another program
+  const int requests = w.desktop.styleRequests;
   w.main.Click(Ctl::SkelReset);
-  EXPECT_TRUE(w.desktop.resetCalls.empty());
+  EXPECT_EQ(w.desktop.styleRequests, requests);
   EXPECT_TRUE(w.LayeringOf(other).known);
   EXPECT_FALSE(w.LayeringOf(other).layered);  // the new window was never touched
 
   // Changing the new window records it afresh, with its own state.
   w.Click(other, 50);
+  EXPECT_TRUE(w.LayeringOf(other).layered);
   w.main.Click(Ctl::SkelReset);
-  EXPECT_EQ(w.desktop.resetCalls, std::vector<Hwnd>{other});
+  EXPECT_FALSE(w.LayeringOf(other).layered);
 }
 
 TEST(Translucency, AWindowOnlyRecordedInThisToolModeIsNotTouched) {
@@ -184,7 +198,80 @@ TEST(Translucency, AWindowOnlyRecordedInThisToolModeIsNotTouched) {
   w.form.SetValue(Ctl::SkelOption0, 1);
   w.Click(w.chat, 50);
   w.main.Click(Ctl::SkelReset);
-  EXPECT_EQ(w.desktop.resetCalls, std::vector<Hwnd>{w.form.handle});
+  EXPECT_EQ(w.desktop.styleRequests, 0);
+  EXPECT_FALSE(w.LayeringOf(w.chat).layered);
+  EXPECT_FALSE(w.HasRecord(w.chat));
+}
+
+// The layered bit of another program's window is changed by the worker; one that does not
+// answer is asked again once per readout tick, and the newest click wins.
+TEST(Translucency, AWindowThatDoesNotAnswerIsAskedAgainOncePerTickAndTheNewestClickWins) {
+  Windows w;
+  w.desktop.holdStyleChanges = true;
+  w.desktop.Window(w.chat).silent = true;
+  w.Click(w.chat, 100);
+  w.Click(w.chat, 60);  // replaces the change still waiting
+  ASSERT_EQ(w.desktop.styleQueue.size(), 1u);
+  EXPECT_EQ(w.desktop.styleQueue[0].then.alpha, 60);
+  w.desktop.RunStyleWorker();  // no answer
+  EXPECT_FALSE(w.LayeringOf(w.chat).layered);
+  const int requests = w.desktop.styleRequests;
+  w.main.Timer2Tick();
+  w.main.Timer2Tick();  // the retry is still under way: not asked twice
+  EXPECT_EQ(w.desktop.styleRequests, requests + 1);
+
+  w.desktop.Window(w.chat).silent = false;
+  w.Click(w.chat, 120);  // while the retry waits
+  w.desktop.RunStyleWorker();
+  w.main.Timer2Tick();
+  EXPECT_TRUE(w.LayeringOf(w.chat).layered);
+  EXPECT_EQ(w.LayeringOf(w.chat).alpha, 120);
+}
+
+TEST(Translucency, TheExitRestoresWhatAnswersAndLeavesTheRecordOnWhatDoesNot) {
+  Windows w;
+  const Hwnd hung = w.desktop.Add(0, "IEFrame", "room");
+  w.desktop.Window(hung).process = 3;
+  w.Click(hung, 80);
+  w.Click(w.chat, 90);
+  w.desktop.Window(hung).hung = true;
+  w.main.Unload();
+  EXPECT_FALSE(w.LayeringOf(w.chat).layered);
+  EXPECT_FALSE(w.HasRecord(w.chat));
+  EXPECT_TRUE(w.LayeringOf(hung).layered);
+  const auto record = DecodeAlphaRecord(w.desktop.Window(hung).record);
+  ASSERT_TRUE(record);
+  EXPECT_FALSE(record->before.layered);
+  EXPECT_EQ(record->instanceWindow, w.form.handle);
+  EXPECT_EQ(record->instanceProcess, w.desktop.OwnProcess());
+}
+
+TEST(Translucency, AClickDuringTheResetKeepsTheWindowChanged) {
+  Windows w;
+  w.Click(w.chat, 80);
+  w.desktop.holdStyleChanges = true;
+  w.main.Click(Ctl::SkelReset);
+  w.Click(w.chat, 50);
+  w.desktop.RunStyleWorker();
+  w.main.Timer2Tick();
+  EXPECT_TRUE(w.LayeringOf(w.chat).layered);
+  EXPECT_EQ(w.LayeringOf(w.chat).alpha, 50);
+  EXPECT_TRUE(w.HasRecord(w.chat));
+}
+
+// A record already on a window (another instance changed it) holds what it was before any change.
+TEST(Translucency, AWindowChangedElsewhereKeepsItsFirstLayeringToPutBack) {
+  Windows w;
+  AlphaRecord theirs{Desktop::Layering{true, true, 0x123456, 230, 3}, 0x9000, 7};
+  w.desktop.Window(w.chat).record = EncodeAlphaRecord(theirs);
+  w.desktop.Window(w.chat).layering = Desktop::Layering{true, true, 0, 90, 2};
+  w.Click(w.chat, 50);
+  const auto mine = DecodeAlphaRecord(w.desktop.Window(w.chat).record);
+  ASSERT_TRUE(mine);
+  EXPECT_EQ(mine->instanceProcess, w.desktop.OwnProcess());
+  w.main.Click(Ctl::SkelReset);
+  EXPECT_EQ(w.LayeringOf(w.chat).alpha, 230);
+  EXPECT_EQ(w.LayeringOf(w.chat).colorKey, 0x123456u);
 }
 
 TEST(PopupMenus, RightPressOpensTheMenuAndMovesOverAnEnabledSendTheHint) {

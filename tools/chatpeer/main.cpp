@@ -71,6 +71,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == kMsgHangForGood && ctx.options.hangOnRequest) {
+      ctx.log.Write(JsonLine("peer", "hang"));
+      for (;;) Sleep(INFINITE);
+    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

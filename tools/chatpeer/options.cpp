@@ -27,6 +27,7 @@ bool ApplyFlag(const std::wstring& a, PeerOptions& o) {
       {L"--no-send-button", &PeerOptions::sendButton, false},
       {L"--no-atl", &PeerOptions::atl, false},
       {L"--unicode", &PeerOptions::unicode, true},
+      {L"--hang-on-request", &PeerOptions::hangOnRequest, true},
   };
   for (const Flag& f : kFlags) {
     if (a == f.name) {

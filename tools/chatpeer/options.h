@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+// Posted to a peer window started with --hang-on-request: the peer stops answering for good, as a
+// program that hangs does.
+inline constexpr unsigned kMsgHangForGood = 0x8000 + 0x3F;  // WM_APP + 63
+
 struct PeerOptions {
   bool chat = false;       // the Internet-Explorer-hosted chat room
   bool messenger = false;  // the instant-messenger conversation window
@@ -11,6 +15,7 @@ struct PeerOptions {
   bool sendButton = true;
   bool atl = true;       // the ATL container around the chat input box
   bool unicode = false;  // input windows registered as Unicode instead of ANSI
+  bool hangOnRequest = false;  // kMsgHangForGood posted to any of its windows stops its thread for good
   int count = 1;
   int slowMs = 0;
   int stallMs = 0;        // the first character typed stops the window's thread this long

@@ -180,4 +180,32 @@ int Rich(const Target&, const Args& a) {
   return 0;
 }
 
+// windows CLASS: every top-level window of CLASS: handle, process, visible (two instances of
+// the program tell apart by it).
+int Windows(const Target&, const Args& a) {
+  if (a.size() != 1) return Fail("usage: windows CLASS");
+  Json j;
+  j.Begin().Key("ok").Bool(true).Key("windows").BeginArray();
+  for (HWND w : TopWindows(a[0], 0)) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    j.Begin().Key("hwnd").Int(static_cast<long long>(reinterpret_cast<UINT_PTR>(w))).Key("pid").Int(pid)
+        .Key("visible").Bool(IsWindowVisible(w) != FALSE).End();
+  }
+  j.EndArray().End().Print();
+  return 0;
+}
+
+// terminate PID: TerminateProcess, as End Process or a debugger ends a program: nothing of
+// the program runs on its way out.
+int Terminate(const Target&, const Args& a) {
+  long long pid = 0;
+  if (!Number(a, 0, pid)) return Fail("usage: terminate PID");
+  Handle p(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, static_cast<DWORD>(pid)));
+  const bool ok = p.h && TerminateProcess(p.h, 1) && WaitForSingleObject(p.h, 10000) == WAIT_OBJECT_0;
+  Json j;
+  j.Begin().Key("ok").Bool(ok).End().Print();
+  return ok ? 0 : 1;
+}
+
 }  // namespace e2e

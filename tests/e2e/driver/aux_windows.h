@@ -9,5 +9,7 @@ int Top(const Target& t, const Args& a);
 int WaitNone(const Target& t, const Args& a);
 int Post(const Target& t, const Args& a);
 int Rich(const Target& t, const Args& a);
+int Windows(const Target& t, const Args& a);
+int Terminate(const Target& t, const Args& a);
 
 }  // namespace e2e

@@ -279,6 +279,43 @@ int Click(const Target& t, const Args& a) {
   return posted ? 0 : 1;
 }
 
+// paste ID TEXT TIMES: TEXT repeated TIMES times put on the clipboard and pasted into the edit
+// box ID by WM_PASTE, so the box takes it inside its own process: a cross-process WM_SETTEXT of
+// more than about a million characters kills the receiving process under Wine.
+int Paste(const Target& t, const Args& a) {
+  HWND main = nullptr;
+  HWND c = ControlArg(t, a, main);
+  if (!c || a.size() != 3) return Fail("usage: paste ID TEXT TIMES");
+  const long times = std::wcstol(a[2].c_str(), nullptr, 10);
+  const size_t units = a[1].size() * static_cast<size_t>(times > 0 ? times : 0);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (units + 1) * sizeof(wchar_t));
+  if (!memory) return Fail("out of memory");
+  auto* text = static_cast<wchar_t*>(GlobalLock(memory));
+  for (long i = 0; i < times; ++i) std::copy(a[1].begin(), a[1].end(), text + i * a[1].size());
+  text[units] = L'\0';
+  GlobalUnlock(memory);
+  if (!OpenClipboard(nullptr)) {
+    GlobalFree(memory);
+    return Fail("the clipboard cannot be opened");
+  }
+  EmptyClipboard();
+  const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!placed) {
+    GlobalFree(memory);
+    return Fail("the clipboard took no text");
+  }
+  SendWithTimeout(c, EM_SETSEL, 0, -1, nullptr);
+  DWORD_PTR r = 0;
+  const bool sent = SendMessageTimeoutW(c, WM_PASTE, 0, 0, SMTO_ABORTIFHUNG, 60000, &r) != 0;
+  // The box lays out a long text for a few seconds after the paste: its length comes after.
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(c, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 60000, &length);
+  Json j;
+  j.Begin().Key("ok").Bool(sent).Key("length").Int(static_cast<long long>(length)).End().Print();
+  return sent ? 0 : 1;
+}
+
 int SetText(const Target& t, const Args& a) {
   HWND main = nullptr;
   HWND c = ControlArg(t, a, main);
@@ -294,7 +331,8 @@ int SetText(const Target& t, const Args& a) {
   LRESULT r = SendWithTimeout(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &sent);
   Json j;
   j.Begin().Key("ok").Bool(sent && r);
-  if (a.size() == 3) j.Key("length").Int(GetWindowTextLengthW(c));
+  // (GetWindowTextLength would read another process's caption, not the box.)
+  if (a.size() == 3) j.Key("length").Int(SendWithTimeout(c, WM_GETTEXTLENGTH, 0, 0));
   else j.Key("text").Str(TextOf(c));
   j.End().Print();
   return sent && r ? 0 : 1;
@@ -403,6 +441,7 @@ const std::vector<Command>& Commands() {
       {L"foreground", "foreground [TITLE_OR_HWND]", Foreground},
       {L"click", "click ID", Click},
       {L"settext", "settext ID TEXT", SetText},
+      {L"paste", "paste ID TEXT TIMES", Paste},
       {L"xid", "xid [HWND]", Xid},
       {L"close", "close [sys|session]", Close},
       {L"watch-start", "watch-start EXE TIMEOUT_MS [ARG...]", WatchStart},
@@ -425,6 +464,8 @@ const std::vector<Command>& Commands() {
       {L"dpi-changed", "dpi-changed DPI LEFT TOP RIGHT BOTTOM", DpiChanged},
       {L"glyphs", "glyphs ID", Glyphs},
       {L"modules", "modules PID", Modules},
+      {L"windows", "windows CLASS", Windows},
+      {L"terminate", "terminate PID", Terminate},
   };
   return commands;
 }

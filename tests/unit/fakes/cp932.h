@@ -1,4 +1,6 @@
-// Code page 932 conversions for the native tests, through iconv, with '?' for what has no code.
+// Code page 932 conversions for the native tests, through iconv, with '?' for what has no code
+// (iconv has no best-fit mappings: what it cannot convert is what Windows gives '?' for, or a
+// best-fit character the tests do not use).
 #pragma once
 #include <string>
 #ifndef _WIN32
@@ -9,17 +11,24 @@
 
 namespace sorelka::testing {
 
+// `usedDefault`, when given, is set as WideCharToMultiByte's lpUsedDefaultChar: true when some
+// character had no code and became '?'.
 #ifdef _WIN32
 // The unit tests built as a Windows program (mingw has no iconv): cp932_win32.cpp.
-std::string ToCp932(std::u16string_view text);
+std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr);
 std::u16string FromCp932(std::string_view bytes);
 #else
 
-inline std::string ToCp932(std::u16string_view text) {
+inline std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr) {
+  if (usedDefault) *usedDefault = false;
   std::string out;
   iconv_t cd = iconv_open("CP932", "UTF-16LE");
   if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv CP932 missing");
   for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] < 0x80) {  // ASCII is itself in code page 932; iconv per unit is slow
+      out.push_back(static_cast<char>(text[i]));
+      continue;
+    }
     // One UTF-16 unit at a time (a surrogate pair is converted together when whole).
     std::size_t units = 1;
     if (text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
@@ -38,6 +47,7 @@ inline std::string ToCp932(std::u16string_view text) {
     if (iconv(cd, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1)) {
       out.push_back('?');
       if (units == 2) out.push_back('?');
+      if (usedDefault) *usedDefault = true;
     } else {
       out.append(buf, op);
     }

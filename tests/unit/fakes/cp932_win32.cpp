@@ -7,21 +7,27 @@
 
 namespace sorelka::testing {
 
-std::string ToCp932(std::u16string_view text) {
+std::string ToCp932(std::u16string_view text, bool* usedDefault) {
   constexpr UINT kCp932 = 932;
+  if (usedDefault) *usedDefault = false;
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] < 0x80) {  // ASCII is itself in code page 932; a call per unit is slow
+      out.push_back(static_cast<char>(text[i]));
+      continue;
+    }
     int units = 1;
     if (text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
         text[i + 1] < 0xE000)
       units = 2;
     char buf[8];
-    BOOL usedDefault = FALSE;
+    BOOL used = FALSE;
     const int n = WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(&text[i]),
-                                      units, buf, sizeof buf, nullptr, &usedDefault);
-    if (n <= 0 || usedDefault)
+                                      units, buf, sizeof buf, nullptr, &used);
+    if (n <= 0 || used) {
       out.append(static_cast<std::size_t>(units), '?');
-    else
+      if (usedDefault) *usedDefault = true;
+    } else
       out.append(buf, static_cast<std::size_t>(n));
     i += static_cast<std::size_t>(units) - 1;
   }

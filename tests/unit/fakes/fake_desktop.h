@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -26,6 +28,7 @@ struct FakeWindow {
   // the window-alpha layer
   std::uint32_t process = 1;
   Desktop::Layering layering{true};  // readable, not layered
+  Desktop::AlphaRecordValues record{};  // the program's properties on the window
 };
 
 struct Posted {
@@ -153,33 +156,98 @@ class FakeDesktop : public Desktop, public EventLoop {
 
   // --- the window-alpha layer: what each window's layering is now, and every change made ---
   Layering ReadLayering(Hwnd w) override { return Live(w) ? windows_[w].layering : Layering{}; }
-  bool SetWindowAlpha(Hwnd w, std::uint8_t alpha) override {
-    alphaCalls.emplace_back(w, alpha);
-    if (!Live(w)) return false;
-    Layering& l = windows_[w].layering;
-    l.layered = true;
-    l.alpha = alpha;
-    l.flags = 2;  // LWA_ALPHA
+  bool SetLayeredAttributes(Hwnd w, const Layering& a) override {
+    if (!Live(w) || !windows_[w].layering.layered) return false;
+    alphaCalls.emplace_back(w, a.alpha);
+    Set(w, a);
     return true;
   }
-  void ResetWindowAlpha(Hwnd w, const Layering& before) override {
-    resetCalls.push_back(w);
-    if (Live(w)) windows_[w].layering = before;
+  // The program's own windows change at once; others through the worker's queue, which runs
+  // at once unless `holdStyleChanges` (then RunStyleWorker runs it).
+  StyleChange RequestLayeredStyle(Hwnd w, bool layered, const Layering& then) override {
+    if (!Live(w)) return StyleChange::Failed;
+    if (windows_[w].ownProcess) {
+      ChangeStyle(w, layered, then);
+      return StyleChange::Done;
+    }
+    std::erase_if(styleQueue, [&](const StyleJob& j) { return j.window == w; });
+    styleQueue.push_back({w, layered, then});
+    ++styleRequests;
+    if (!holdStyleChanges) RunStyleWorker();
+    return StyleChange::Queued;
   }
+  void RunStyleWorker() {
+    for (const StyleJob& j : std::exchange(styleQueue, {})) {
+      const bool answers = Live(j.window) && !windows_[j.window].hung && !windows_[j.window].silent;
+      if (answers) ChangeStyle(j.window, j.layered, j.then);
+      outcomes.push_back({j.window, j.layered, answers});
+    }
+  }
+  std::vector<StyleOutcome> TakeStyleOutcomes() override { return std::exchange(outcomes, {}); }
+  bool WaitForStyleChanges(std::uint32_t ms) override {
+    styleWaits.push_back(ms);
+    RunStyleWorker();
+    return true;
+  }
+  struct StyleJob {
+    Hwnd window;
+    bool layered;
+    Layering then;
+  };
+  bool holdStyleChanges = false;
+  std::vector<StyleJob> styleQueue;
+  std::vector<StyleOutcome> outcomes;
+  int styleRequests = 0;
+  std::vector<std::uint32_t> styleWaits;
+
   std::uint32_t WindowProcess(Hwnd w) override { return Live(w) ? windows_[w].process : 0; }
+  std::uint32_t OwnProcess() override { return ownProcessId; }
+  bool ProcessRuns(std::uint32_t p) override { return p != 0 && !endedProcesses.count(p); }
+  std::vector<Hwnd> TopLevelWindows() override {
+    std::vector<Hwnd> top;
+    for (Hwnd h : order_)
+      if (windows_[h].exists && windows_[h].parent == 0) top.push_back(h);
+    return top;
+  }
+  std::uint32_t ownProcessId = 1;
+  std::set<std::uint32_t> endedProcesses;
+  bool WriteAlphaRecord(Hwnd w, const AlphaRecordValues& v) override {
+    if (!Live(w)) return false;
+    windows_[w].record = v;
+    return true;
+  }
+  AlphaRecordValues ReadAlphaRecord(Hwnd w) override { return Live(w) ? windows_[w].record : AlphaRecordValues{}; }
+  void RemoveAlphaRecord(Hwnd w) override {
+    if (Live(w)) windows_[w].record = {};
+  }
   // The handle `h` now names a new window of another program (handles are reused).
   void Reuse(Hwnd h, const Ansi& className, std::uint32_t process) {
     windows_[h] = FakeWindow{0, className, "", 0};
     windows_[h].process = process;
   }
-  std::vector<std::pair<Hwnd, std::uint8_t>> alphaCalls;
-  std::vector<Hwnd> resetCalls;
+  std::vector<std::pair<Hwnd, std::uint8_t>> alphaCalls;  // attributes set: window, alpha
 
   Ansi ToAnsi(TextView t) override { return ToCp932(t); }
+  bool AnsiCarries(TextView t) override {
+    bool usedDefault = false;
+    ToCp932(t, &usedDefault);
+    return !usedDefault;
+  }
   Text FromAnsi(std::string_view b) override { return FromCp932(b); }
   bool IsLeadByte(unsigned char b) override { return IsCp932LeadByte(b); }
 
  private:
+  void Set(Hwnd w, const Layering& a) {
+    Layering& l = windows_[w].layering;
+    l.colorKey = a.colorKey;
+    l.alpha = a.alpha;
+    l.flags = a.flags;
+  }
+  // Clearing the bit drops the attributes with the layer.
+  void ChangeStyle(Hwnd w, bool layered, const Layering& then) {
+    windows_[w].layering.layered = layered;
+    Set(w, layered ? then : Layering{true});
+  }
   bool Live(Hwnd w) const {
     auto it = windows_.find(w);
     return it != windows_.end() && it->second.exists;

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/controls.h"
-#include "fakes/cp932.h"
 #include "platform/form_port.h"
 
 namespace sorelka::testing {
@@ -75,13 +74,11 @@ class FakeForm : public FormPort {
     return a;
   }
 
-  // The message box's lines, split as the edit control does (CR LF), in code page 932.
-  int MessageLineCount() override { return static_cast<int>(Lines().size()); }
-  Ansi MessageLineA(int index) override {
-    auto lines = Lines();
-    if (index < 0 || index >= static_cast<int>(lines.size())) return Ansi();
-    return ToCp932(lines[index]);
+  Text MessageText() override {
+    ++messageReads;
+    return At(Ctl::Message).text;
   }
+  int messageReads = 0;
   Hwnd WindowHandle() override { return handle; }
   Hwnd handle = 0x77;  // the main window; tests may make it a window of the fake desktop
 
@@ -104,19 +101,6 @@ class FakeForm : public FormPort {
     TwipRect bounds;
   };
   State& At(Ctl c) { return state_[static_cast<int>(c)]; }
-  std::vector<Text> Lines() {
-    std::vector<Text> out(1);
-    const Text& t = At(Ctl::Message).text;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-      if (t[i] == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n') {
-        out.emplace_back();
-        ++i;
-      } else {
-        out.back().push_back(t[i]);
-      }
-    }
-    return out;
-  }
   State state_[kControlCount];
 };
 
