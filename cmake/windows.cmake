@@ -84,4 +84,5 @@ windows_program(bare_window WIN32 SOURCES bench/wine/bare_window.cpp LIBS user32
 # The baseline the assistant's footprint is held against: its control classes, fonts and manifest.
 windows_program(baseline_window WIN32 SOURCES bench/wine/baseline_window.cpp bench/wine/baseline_window.rc
                 LIBS comctl32 gdi32 user32 kernel32)
-target_include_directories(baseline_window PRIVATE resources)
+# Its fonts come from the program's own table (src/shell/fonts.h), so the two cannot drift.
+target_include_directories(baseline_window PRIVATE resources src)

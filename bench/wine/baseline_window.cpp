@@ -10,16 +10,12 @@
 #include <stdlib.h>
 #include <wchar.h>
 
+#include "shell/fonts.h"
+
 namespace {
 
-// The faces and sizes (points x 100) of the assistant's fonts (src/shell/resources.cpp).
-struct FontDef {
-  const wchar_t* face;
-  int pointsX100;
-};
-constexpr FontDef kFonts[] = {
-    {L"ＭＳ Ｐゴシック", 900}, {L"ＭＳ Ｐゴシック", 825}, {L"MS UI Gothic", 825}, {L"MS UI Gothic", 900}};
-HFONT g_fonts[4];
+// The assistant's own font table, made the way it makes it.
+HFONT g_fonts[sorelka::kFontCount];
 
 struct ChildDef {
   const wchar_t* cls;
@@ -71,10 +67,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  for (int i = 0; i < 4; ++i)
-    g_fonts[i] = CreateFontW(-MulDiv(kFonts[i].pointsX100, dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, kFonts[i].face);
+  for (int i = 0; i < sorelka::kFontCount; ++i) g_fonts[i] = sorelka::win32::MakeFont(static_cast<sorelka::Font>(i), dpi);
 
   WNDCLASSW wc{};
   wc.lpfnWndProc = Proc;

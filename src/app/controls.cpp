@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/form_port.h"
 #include "translucency/readout.h"
@@ -17,11 +18,21 @@ constexpr ControlExtras kSliderRange{.rangeMin = kSliderMin, .rangeMax = kSlider
 }  // namespace
 
 const KindFacts& FactsOf(Kind k) {
-  static constexpr KindFacts kFacts[] = {
-#define SORELKA_KIND_FACTS(kind, cls, style, exStyle, focus, edit, enter) {focus, edit, enter},
-      SORELKA_CONTROL_KINDS(SORELKA_KIND_FACTS)
-#undef SORELKA_KIND_FACTS
-  };
+  // By Kind:                        focus  edit   Enter
+  static constexpr KindFacts kFacts[] = {{true, false, false},   // CheckBox
+                                         {true, false, false},   // CheckPush
+                                         {true, false, false},   // Option
+                                         {true, false, true},    // Button
+                                         {true, false, true},    // ButtonGraphical
+                                         {false, false, false},  // Frame
+                                         {false, false, false},  // Label
+                                         {false, false, false},  // LabelCentered
+                                         {true, true, false},    // TextCentered
+                                         {true, true, false},    // TextMulti
+                                         {false, false, false},  // StatusBar
+                                         {false, false, false},  // Image
+                                         {true, false, false}};  // Slider
+  static_assert(std::size(kFacts) == kKindCount);
   return kFacts[static_cast<int>(k)];
 }
 

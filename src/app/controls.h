@@ -10,42 +10,34 @@
 
 namespace sorelka {
 
-// What each kind of control is, in one table. The Win32 shell expands every column; the portable
-// code expands only the last three, so the class and style columns stay unexpanded tokens here
-// and the behaviour still builds without <windows.h>.
-//   takesFocus: Tab may stop on it; isEdit: a text box (selected whole when Tab enters it, grey
-//   when disabled); takesEnter: a focused one takes Enter itself instead of the default button.
-// clang-format off
-//  kind             Win32 class                  style                                   ex style             focus  edit   Enter
-#define SORELKA_CONTROL_KINDS(X) \
-  X(CheckBox,        L"BUTTON",                   BS_AUTOCHECKBOX | WS_TABSTOP,           0,                   true,  false, false) \
-  X(CheckPush,       L"BUTTON",                   BS_OWNERDRAW | WS_TABSTOP,              0,                   true,  false, false) /* a check box drawn as a push button, pressed while ticked */ \
-  X(Option,          L"BUTTON",                   BS_AUTORADIOBUTTON | WS_TABSTOP,        0,                   true,  false, false) \
-  X(Button,          L"BUTTON",                   BS_PUSHBUTTON | WS_TABSTOP,             0,                   true,  false, true)  \
-  X(ButtonGraphical, L"BUTTON",                   BS_PUSHBUTTON | WS_TABSTOP,             0,                   true,  false, true)  \
-  X(Frame,           FrameContainer::kClassName,  WS_CLIPCHILDREN,                        WS_EX_CONTROLPARENT, false, false, false) /* a container; may have no caption */ \
-  X(Label,           L"STATIC",                   SS_LEFT | SS_NOPREFIX | SS_NOTIFY,      0,                   false, false, false) \
-  X(LabelCentered,   L"STATIC",                   SS_CENTER | SS_NOPREFIX | SS_NOTIFY,    0,                   false, false, false) \
-  X(TextCentered,    L"EDIT",                     ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,   true,  true,  false) /* single-line, centred */ \
-  X(TextMulti,       L"EDIT",                     ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, \
-                                                                                          WS_EX_CLIENTEDGE,    true,  true,  false) /* Ctrl+Enter breaks its line */ \
-  X(StatusBar,       STATUSCLASSNAMEW,            0,                                      0,                   false, false, false) \
-  X(Image,           L"STATIC",                   SS_ICON,                                0,                   false, false, false) /* hidden picture store */ \
-  X(Slider,          TRACKBAR_CLASSW,             TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP,  0,                   true,  false, false)
-// clang-format on
-
+// The kinds of control the main window is made of. What each kind is to the behaviour is in
+// FactsOf; its Win32 class and styles are the shell's business (shell/win32_kinds.h).
 enum class Kind : std::uint8_t {
-#define SORELKA_KIND_NAME(kind, cls, style, exStyle, focus, edit, enter) kind,
-  SORELKA_CONTROL_KINDS(SORELKA_KIND_NAME)
-#undef SORELKA_KIND_NAME
+  CheckBox,
+  CheckPush,  // a check box drawn as a push button, pressed while ticked
+  Option,
+  Button,
+  ButtonGraphical,
+  Frame,      // a container; may have no caption
+  Label,
+  LabelCentered,
+  TextCentered,  // single-line, centred
+  TextMulti,     // Ctrl+Enter breaks its line
+  StatusBar,
+  Image,      // hidden picture store
+  Slider,
 };
+inline constexpr int kKindCount = static_cast<int>(Kind::Slider) + 1;
 
+// takesFocus: Tab may stop on it; isEdit: a text box (selected whole when Tab enters it, grey
+// when disabled); takesEnter: a focused one takes Enter itself instead of the default button.
 struct KindFacts {
   bool takesFocus, isEdit, takesEnter;
 };
 const KindFacts& FactsOf(Kind k);
 
 enum class Font : std::uint8_t { WindowDefault, MsPGothic8, UiGothic8, UiGothic9 };
+inline constexpr int kFontCount = 4;
 
 inline constexpr int kNoTextLimit = -1;  // a text box that takes as much as the user pastes
 

@@ -9,7 +9,10 @@ class DialogPort {
  public:
   virtual ~DialogPort() = default;
   virtual bool Loaded() = 0;
-  virtual void Load() = 0;          // creates the window with its controls, not yet shown
+  // Creates the window with its controls, not yet shown; false when the system could not.
+  virtual bool Load() = 0;
+  // Why the last Load failed, in the system's words.
+  virtual Text LoadFailure() = 0;
   virtual void ShowAndFocus() = 0;  // makes it visible and gives it the keyboard focus
   virtual void Unload() = 0;        // destroys the window and everything in it
   virtual Hwnd WindowHandle() = 0;  // 0 while not loaded

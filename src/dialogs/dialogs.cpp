@@ -4,7 +4,10 @@ namespace sorelka {
 
 void AuxForm::Open() {
   if (!window_.Loaded()) {
-    window_.Load();
+    if (!window_.Load()) {
+      form_.MessageBox(Text(kWindowNotCreated) + u"\r\n" + window_.LoadFailure(), nullptr, kMbOk | kMbIconError);
+      return;
+    }
     FormLoad();
   }
   window_.ShowAndFocus();

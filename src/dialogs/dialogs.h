@@ -6,15 +6,21 @@
 #include "dialogs/dialog_port.h"
 #include "dialogs/tip_text.h"
 #include "platform/desktop.h"
+#include "platform/form_port.h"
 
 namespace sorelka {
 
+// What a window that could not be made says, above the system's reason.
+inline constexpr const char16_t* kWindowNotCreated = u"ウィンドウを作成できませんでした。";
+
 class AuxForm {
  public:
-  AuxForm(DialogPort& window, Desktop& desktop, std::function<void()> onLoad = {})
-      : window_(window), desktop_(desktop), onLoad_(std::move(onLoad)) {}
+  // `form`: the main window, whose message box tells of a window that could not be made.
+  AuxForm(DialogPort& window, Desktop& desktop, FormPort& form, std::function<void()> onLoad = {})
+      : window_(window), desktop_(desktop), form_(form), onLoad_(std::move(onLoad)) {}
 
-  // Loads the window unless it is loaded (a second opening only shows and focuses it).
+  // Loads the window unless it is loaded (a second opening only shows and focuses it). When
+  // the system cannot make it, a message box says so and the main window goes on as before.
   void Open();
   void OkClick() { window_.Unload(); }
 
@@ -23,6 +29,7 @@ class AuxForm {
 
   DialogPort& window_;
   Desktop& desktop_;
+  FormPort& form_;
   std::function<void()> onLoad_;
 };
 
@@ -31,8 +38,8 @@ class TipWindowPort : public DialogPort, public TipTextPort {};
 // What the main window's menu opens.
 class Dialogs {
  public:
-  Dialogs(TipWindowPort& tip, DialogPort& about, Desktop& desktop)
-      : tip_(tip, desktop, [&tip] { FillTipText(tip); }), about_(about, desktop) {}
+  Dialogs(TipWindowPort& tip, DialogPort& about, Desktop& desktop, FormPort& form)
+      : tip_(tip, desktop, form, [&tip] { FillTipText(tip); }), about_(about, desktop, form) {}
   AuxForm& Tip() { return tip_; }
   AuxForm& About() { return about_; }
 

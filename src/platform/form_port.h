@@ -11,7 +11,7 @@ struct TwipRect {
 };
 
 // Message box flags and answers, as the platform defines them.
-enum : unsigned { kMbOk = 0x0, kMbYesNo = 0x4 };
+enum : unsigned { kMbOk = 0x0, kMbYesNo = 0x4, kMbIconError = 0x10 };
 enum : int { kIdOk = 1, kIdYes = 6, kIdNo = 7 };
 
 class FormPort {

@@ -6,7 +6,7 @@
 namespace sorelka::win32 {
 
 AuxWindows::AuxWindows(Desktop& desktop, MainForm& form, FormPort& main)
-    : dialogs_(tip_, about_, desktop), form_(form), main_(main) {
+    : dialogs_(tip_, about_, desktop, main), form_(form), main_(main) {
   tip_.onOk = [this] { HandBack(tip_.hwnd()); dialogs_.Tip().OkClick(); };
   about_.onOk = [this] { HandBack(about_.hwnd()); dialogs_.About().OkClick(); };
   tip_.onActivated = about_.onActivated = [this] { form_.AuxWindowActivated(); };

@@ -7,12 +7,15 @@
 #include "app/main_form.h"
 #include "dialogs/dialogs.h"
 #include "platform/desktop.h"
+#include "platform/form_port.h"
 #include "tip_window.h"
 
 namespace sorelka::win32 {
 
 class AuxWindows {
  public:
+  // `main`: the main window, which tells of a window that could not be made and takes the front
+  // back when no other window can.
   AuxWindows(Desktop& desktop, MainForm& form, FormPort& main);
   AuxWindows(const AuxWindows&) = delete;
   AuxWindows& operator=(const AuxWindows&) = delete;

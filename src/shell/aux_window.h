@@ -4,12 +4,15 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "win32/base_window.h"
 #include "desktop_win32.h"
 #include "dialog_body.h"
 #include "win32/dynamic_api.h"
 #include "live_windows_win32.h"
+#include "win32_error.h"
 
 namespace sorelka::win32 {
 
@@ -23,13 +26,21 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
 
   // DialogPort
   bool Loaded() override { return this->hwnd() != nullptr; }
-  void Load() override {
+  bool Load() override {
+    error_ = 0;
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (desc_.sizable ? WS_THICKFRAME : 0);
     // No owner: under Wine an owned window keeps its owner out of the topmost band.
     const DWORD exStyle = WS_EX_CONTROLPARENT | (desc_.sizable ? 0 : WS_EX_DLGMODALFRAME);
     const RECT at = body_.Placement(style, exStyle);
-    this->CreateWindowBase(exStyle, reinterpret_cast<const wchar_t*>(desc_.caption), style, at.left, at.top,
-                           at.right - at.left, at.bottom - at.top, nullptr, nullptr);
+    if (this->CreateWindowBase(exStyle, reinterpret_cast<const wchar_t*>(desc_.caption), style, at.left, at.top,
+                               at.right - at.left, at.bottom - at.top, nullptr, nullptr))
+      return true;
+    if (!error_) error_ = GetLastError();  // the class, or the window itself
+    return false;
+  }
+  Text LoadFailure() override {
+    const std::wstring text = SystemErrorText(error_);
+    return Text(text.begin(), text.end());
   }
   void ShowAndFocus() override {
     HWND w = this->hwnd();
@@ -51,7 +62,7 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
       case WM_CREATE: return OnCreate();
       case WM_COMMAND: OnCommand(LOWORD(wp)); return 0;
       case DM_GETDEFID: return MAKELONG(DialogBody::kOkId, DC_HASDEFID);
-      case kWmDpiChanged: body_.OnDpiChanged(this->hwnd(), LOWORD(wp), reinterpret_cast<const RECT*>(lp)); return 0;
+      case kWmDpiChanged: body_.OnDpiChanged(this->hwnd(), LOWORD(wp), DpiSuggestion(lp)); return 0;
       case WM_CTLCOLORSTATIC:
         if (LRESULT brush = body_.CtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp))) return brush;
         break;
@@ -62,7 +73,9 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
       case WM_CLOSE:
         if (onOk) { onOk(); return 0; }
         break;
-      case WM_DESTROY: LiveWindowClosed(); return 0;
+      case WM_DESTROY:
+        if (std::exchange(live_, false)) LiveWindowClosed();
+        return 0;
       case WM_NCDESTROY: body_.Release(); break;
       default: break;
     }
@@ -73,9 +86,14 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
   DialogBody& body() { return body_; }
 
  private:
+  // A control that cannot be made fails the window: the system destroys what was made.
   LRESULT OnCreate() {
+    if (!body_.CreateControls(this->hwnd())) {
+      error_ = GetLastError();
+      return -1;
+    }
     LiveWindowOpened();
-    body_.CreateControls(this->hwnd());
+    live_ = true;
     return 0;
   }
   void OnCommand(int id) {
@@ -84,6 +102,8 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
 
   const DialogDesc& desc_;
   DialogBody body_;
+  DWORD error_ = 0;    // why the last Load failed
+  bool live_ = false;  // counted among the live windows
 };
 
 }  // namespace sorelka::win32

@@ -1,31 +1,31 @@
 // What the tip and version windows share: the window and its controls made from their table
-// (fonts, pictures, colours), the keyboard of a dialog and the focus kept across activation.
+// by the window builder (fonts, pictures, colours), the keyboard of a dialog and the focus
+// kept across activation.
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_layout.h"
+#include "fonts.h"
+#include "picture_box.h"
 #include "win32/handles.h"
 #include "win32/wide.h"
+#include "window_builder.h"
 
 namespace sorelka::win32 {
 
-// What a picture box paints: its picture at the top left corner on its background.
-struct PictureLook {
-  HICON icon = nullptr;        // not owned
-  HBRUSH background = nullptr;  // not owned; null: the window's
-};
-
 class DialogBody {
  public:
-  explicit DialogBody(const DialogDesc& desc) : desc_(desc) {}
+  explicit DialogBody(const DialogDesc& desc);
 
   // The outer size for the table's client area, centred on the work area.
   RECT Placement(DWORD style, DWORD exStyle);
-  // At WM_CREATE: the controls in table order (which is their tab order).
-  void CreateControls(HWND window);
+  // At WM_CREATE: the controls in table order (which is their tab order). False, with the
+  // reason in GetLastError(), when one could not be made.
+  bool CreateControls(HWND window);
   // WM_DPICHANGED: fonts for the new resolution, every control again from the table, and the
   // frame the system suggests.
   void OnDpiChanged(HWND window, int dpi, const RECT* suggested);
@@ -38,28 +38,29 @@ class DialogBody {
   // Enter and Esc press OK wherever the focus is (it is the default and cancel button), Tab
   // walks the tab order even out of the help text; the rest is the dialog keyboard. True when
   // the message was used.
-  bool PreTranslate(HWND window, MSG& msg);
+  bool PreTranslate(HWND window, MSG& msg) { return PreTranslateDialogKeys(window, msg, keys_); }
   // WM_ACTIVATE: remember the focus when the window goes to the back, give it back after.
   bool OnActivate(HWND window, WPARAM wp);
 
   static constexpr int kOkId = IDOK;
 
  private:
-  HFONT FontFor(DialogFont f) const { return fonts_[static_cast<int>(f)].get(); }
   HICON PictureFor(Picture p, int size);
-  void CreateControl(HWND window, std::size_t index, const PixelRect& at);
-  void MakeFonts();
-  void FitClient(HWND window, const DialogLayout& layout);
-  void ScaleText(HWND box, DialogFont font);
+  ControlSpec SpecOf(std::size_t index);
+  void SetUp(std::size_t index, const PixelRect& at);
+  void ScaleText(HWND box, Font font);
 
   const DialogDesc& desc_;
+  HWND window_ = nullptr;
   int dpi_ = 96;
+  FontSet fonts_;
+  std::vector<ControlSpec> specs_;  // the table, as the builder reads it
   std::vector<HWND> controls_;
   std::vector<ScopedBrush> backgrounds_;
-  std::vector<PictureLook> looks_;  // one a control, sized before any window points into it
+  std::vector<std::unique_ptr<PictureBox>> boxes_;
   std::vector<ScopedIcon> icons_;
-  ScopedFont fonts_[2];
-  HWND focusBeforeDeactivate_ = nullptr;
+  FocusMemory focus_;
+  DialogKeys keys_;
 };
 
 }  // namespace sorelka::win32

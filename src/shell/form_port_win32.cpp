@@ -82,9 +82,7 @@ void Win32Form::SetReadOnly(Ctl c, bool readOnly) { SendMessageW(H(c), EM_SETREA
 
 void Win32Form::SetText(Ctl c, const Text& text) {
   if (Describe(c).kind == Kind::Slider) {
-    // The readout the tip shows while the thumb moves (slider_tip.h).
-    sliderTip_ = text;
-    tip_.SetText(reinterpret_cast<const wchar_t*>(text.c_str()));
+    sliderTip_ = text;  // the readout the tip shows while the thumb moves
     return;
   }
   // The readout rewrites its label every 100 ms: an unchanged text needs no repaint.

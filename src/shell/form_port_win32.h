@@ -9,14 +9,11 @@
 #include "modal_loops.h"
 #include "platform/form_port.h"
 #include "resources.h"
-#include "slider_tip.h"
 
 namespace sorelka::win32 {
 
 class Win32Form final : public FormPort {
  public:
-  // The slider's tip: shows the readout while the thumb moves.
-  SliderTip& Tip() { return tip_; }
   Win32Form(ControlWindows& windows, const Resources& resources, Win32Desktop& desktop, ModalLoops& loops)
       : w_(windows), res_(resources), desktop_(desktop), loops_(loops) {}
 
@@ -58,8 +55,7 @@ class Win32Form final : public FormPort {
   const Resources& res_;
   Win32Desktop& desktop_;
   ModalLoops& loops_;
-  Text sliderTip_;
-  SliderTip tip_;
+  Text sliderTip_;  // the slider's readout, which the main window's tip shows
 };
 
 }  // namespace sorelka::win32

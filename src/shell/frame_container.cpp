@@ -4,11 +4,6 @@
 
 namespace sorelka::win32 {
 
-HWND FrameContainer::Create(HWND parent, int id, const wchar_t* caption, DWORD style, DWORD exStyle, RECT px) {
-  return CreateWindowBase(exStyle, caption ? caption : L"", style, px.left, px.top, px.right - px.left,
-                          px.bottom - px.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-}
-
 LRESULT FrameContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_PAINT: OnPaint(); return 0;

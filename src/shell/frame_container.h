@@ -12,9 +12,9 @@ class FrameContainer final : public BaseWindow<FrameContainer> {
  public:
   static constexpr wchar_t kClassName[] = L"SorelkaFrame";
 
-  // captionColour CLR_INVALID: the system's text colour. The font is borrowed.
-  FrameContainer(COLORREF captionColour, HFONT font) : captionColour_(captionColour), font_(font) {}
-  HWND Create(HWND parent, int id, const wchar_t* caption, DWORD style, DWORD exStyle, RECT px);
+  // captionColour CLR_INVALID: the system's text colour. Made by the window builder, with this
+  // object as its creation parameter; the caption's font comes with WM_SETFONT, borrowed.
+  explicit FrameContainer(COLORREF captionColour) : captionColour_(captionColour) {}
 
  private:
   friend class BaseWindow<FrameContainer>;
@@ -25,7 +25,7 @@ class FrameContainer final : public BaseWindow<FrameContainer> {
   LRESULT MouseToRoot(UINT msg, WPARAM wp, LPARAM lp);
 
   COLORREF captionColour_;
-  HFONT font_;
+  HFONT font_ = nullptr;
 };
 
 }  // namespace sorelka::win32

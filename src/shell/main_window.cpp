@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "win32/dynamic_api.h"
 #include "live_windows_win32.h"
 #include "push_check.h"
+#include "win32/dynamic_api.h"
+#include "win32/subclass.h"
 #include "win32/wide.h"
 #include "win32_kinds.h"
 
@@ -20,11 +21,21 @@ constexpr int kTimer1Ms = 50, kTimer2Ms = 100;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 
-COLORREF ToColorRef(const Colour& c) { return RGB(c.r, c.g, c.b); }
-
 bool IsButtonKind(Kind k) { return k == Kind::CheckBox || k == Kind::CheckPush || k == Kind::Option; }
 
 }  // namespace
+
+MainWindow::MainWindow(ControlWindows& windows, Resources& resources, Win32Form& port, MainForm& form,
+                       ModalLoops& loops)
+    : w_(windows), res_(resources), port_(port), form_(form), loops_(loops) {
+  keys_.tab = [this](bool forward) { port_.MoveFocus(forward); };
+  keys_.enter = [this] { OnEnter(); };
+  keys_.escape = [this] {
+    if (!form_.Sending()) return false;  // left to the dialog keyboard
+    form_.EscapePressed();
+    return true;
+  };
+}
 
 bool MainWindow::Create() {
   RECT rc{0, 0, res_.Px(kClientWidthTwips), res_.Px(kClientHeightTwips)};
@@ -70,7 +81,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
     case DM_GETDEFID: return DefaultButton() == Ctl::Count ? 0 : MAKELONG(ControlId(DefaultButton()), DC_HASDEFID);
     case WM_SIZE: SendMessageW(w_.H(Ctl::Status), WM_SIZE, 0, 0); return 0;
-    case kWmDpiChanged: OnDpiChanged(LOWORD(wp), reinterpret_cast<const RECT*>(lp)); return 0;
+    case kWmDpiChanged: OnDpiChanged(LOWORD(wp), DpiSuggestion(lp)); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_ACTIVATE: return OnActivate(wp, lp);
     case WM_HSCROLL: OnSliderScroll(LOWORD(wp), reinterpret_cast<HWND>(lp)); return 0;
@@ -95,61 +106,60 @@ LRESULT MainWindow::OnCreate() {
   if (const int dpi = WindowDpi(hwnd()); dpi != res_.Dpi()) (void)res_.Rescale(dpi);
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(res_.AppIcon(false)));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(res_.AppIcon(true)));
-  if (!CreateMenus()) return -1;
-  for (const ControlDesc& desc : ControlTable())
-    if (!CreateControl(desc)) return -1;
+  if (!CreateMenus() || !CreateControls()) return -1;
   for (Ctl front : kFramesInFront)
     SetWindowPos(w_.H(front), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Send's mouse moves pop up its hint: a hook in front of its own procedure.
+  if (!Subclass::Attach(w_.H(Ctl::Send), SendButtonHook, this)) {
+    Fail(L"A control of the main window could not be created.");
+    return -1;
+  }
   LiveWindowOpened();
-  port_.Tip().Attach(w_.H(Ctl::Slider));
-  port_.Tip().SetDpi(res_.Dpi());
-  // Send's mouse moves pop up its hint: hook its procedure, keeping its own underneath.
-  SetPropW(w_.H(Ctl::Send), kSendHookProp, this);
-  sendProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(w_.H(Ctl::Send), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SendButtonProc)));
+  tip_.Attach(w_.H(Ctl::Slider));
+  tip_.SetDpi(res_.Dpi());
   form_.Load();
   return 0;
 }
 
-bool MainWindow::CreateControl(const ControlDesc& desc) {
+// The main window's adapter to the builder: its table's rows as ControlSpecs.
+ControlSpec MainWindow::SpecOf(const ControlDesc& desc) {
   const int index = static_cast<int>(desc.id);
-  const Win32Kind& kind = Win32KindOf(desc.kind);
-  w_.bounds[index] = {desc.left, desc.top, desc.width, desc.height};
-  HWND parent = desc.container ? w_.H(*desc.container) : hwnd();
-  const PixelRect at = TwipsToPixels(w_.bounds[index], res_.Dpi());
-  const RECT px{at.left, at.top, at.left + at.width, at.top + at.height};
-  const wchar_t* caption = desc.caption ? W(desc.caption) : L"";
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (desc.visible ? WS_VISIBLE : 0) | kind.style;
+  Win32Kind kind = Win32KindOf(desc.kind);
+  kind.style |= WS_CHILD | WS_CLIPSIBLINGS | (desc.visible ? WS_VISIBLE : 0);
   // Each option group starts a Win32 group; every other control closes the one before it.
-  if (desc.group == 0 || index == 0 || ControlTable()[index - 1].group != desc.group) style |= WS_GROUP;
-  if (desc.extras.isDefault) style = (style & ~BS_TYPEMASK) | BS_DEFPUSHBUTTON;
-
-  HWND h = nullptr;
+  if (desc.group == 0 || index == 0 || ControlTable()[index - 1].group != desc.group) kind.style |= WS_GROUP;
+  if (desc.extras.isDefault) kind.style = (kind.style & ~BS_TYPEMASK) | BS_DEFPUSHBUTTON;
+  ControlSpec spec{ControlId(desc.id), kind, desc.caption ? W(desc.caption) : L"",
+                   desc.container ? static_cast<int>(*desc.container) : -1, desc.font};
   if (desc.kind == Kind::Frame) {
-    auto frame = std::make_unique<FrameContainer>(desc.colour ? ToColorRef(*desc.colour) : CLR_INVALID,
-                                                  res_.FontFor(desc.font));
-    h = frame->Create(parent, ControlId(desc.id), caption, style, kind.exStyle, px);
-    frames_.push_back(std::move(frame));
-  } else {
-    h = CreateWindowExW(kind.exStyle, kind.cls, caption, style, px.left, px.top, px.right - px.left,
-                        px.bottom - px.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(desc.id))),
-                        GetModuleHandleW(nullptr), nullptr);
+    frames_.push_back(std::make_unique<FrameContainer>(desc.colour ? ToColorRef(*desc.colour) : CLR_INVALID));
+    spec.registerClass = &FrameContainer::Register;
+    spec.object = frames_.back().get();
   }
-  w_.controls[index] = h;
-  if (!h) return Fail(L"A control of the main window could not be created.");
-  SetUpControl(desc, h);
+  return spec;
+}
+
+bool MainWindow::CreateControls() {
+  w_.bounds = DesignBounds();
+  specs_.clear();
+  for (const ControlDesc& desc : ControlTable()) specs_.push_back(SpecOf(desc));
+  if (!BuildControls(hwnd(), specs_, Layout().controls, res_.fonts(), w_.controls))
+    return Fail(L"A control of the main window could not be created.");
+  for (const ControlDesc& desc : ControlTable())
+    if (!SetUpControl(desc, w_.H(desc.id))) return Fail(L"A control of the main window could not be created.");
   return true;
 }
 
 // What a control needs beyond its class and styles, from its kind and its table row.
-void MainWindow::SetUpControl(const ControlDesc& desc, HWND h) {
-  if (desc.kind != Kind::Frame) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(res_.FontFor(desc.font)), FALSE);
+bool MainWindow::SetUpControl(const ControlDesc& desc, HWND h) {
   // Themed buttons ignore text colours: coloured captions need the classic look.
   if (desc.colour && IsButtonKind(desc.kind)) DisableTheme(h);
   if (desc.extras.textLimit)
     SendMessageW(h, EM_SETLIMITTEXT, desc.extras.textLimit == kNoTextLimit ? 0 : desc.extras.textLimit, 0);
   switch (desc.kind) {
-    case Kind::CheckPush: MakePushCheck(h); break;
+    case Kind::CheckPush:
+      if (!MakePushCheck(h)) return false;
+      break;
     case Kind::CheckBox:
     case Kind::Option: SendMessageW(h, BM_SETCHECK, desc.value ? BST_CHECKED : BST_UNCHECKED, 0); break;
     case Kind::Slider:
@@ -172,6 +182,7 @@ void MainWindow::SetUpControl(const ControlDesc& desc, HWND h) {
     }
     default: break;
   }
+  return true;
 }
 
 MainWindowLayout MainWindow::Layout() const {
@@ -188,22 +199,16 @@ void MainWindow::SetUpStatusBar(const MainWindowLayout& layout) {
 
 // The window went to a screen of another resolution (per-monitor awareness, Windows 8.1 and
 // later): fonts for it, every control again from where it stands now in twips (so the panel
-// stays as it is), and the frame the system suggests.
+// stays as it is), and the frame the system suggests, or the client area sized for the new
+// resolution where no suggestion can be trusted.
 void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   if (dpi <= 0) return;
   const Resources::Fonts old = res_.Rescale(dpi);  // kept until no control uses them
   const MainWindowLayout layout = Layout();
-  for (const ControlDesc& desc : ControlTable()) {
-    HWND h = w_.H(desc.id);
-    const PixelRect& r = layout.controls[static_cast<int>(desc.id)];
-    SetWindowPos(h, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(res_.FontFor(desc.font)), TRUE);
-  }
+  PlaceControls(specs_, w_.controls, layout.controls, res_.fonts());
   SetUpStatusBar(layout);
-  port_.Tip().SetDpi(dpi);
-  if (suggested)
-    SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  tip_.SetDpi(dpi);
+  FrameAfterDpiChange(hwnd(), suggested, layout.clientWidth, layout.clientHeight);
   InvalidateRect(hwnd(), nullptr, TRUE);  // the corner picture at its new size
 }
 
@@ -258,15 +263,9 @@ void MainWindow::OnTimer(WPARAM id) {
 
 LRESULT MainWindow::OnCtlColor(HDC dc, HWND control, UINT msg) {
   const Ctl c = w_.CtlOf(control);
-  const ControlDesc* desc = c != Ctl::Count ? &Describe(c) : nullptr;
-  if (desc && desc->colour && IsWindowEnabled(control)) SetTextColor(dc, ToColorRef(*desc->colour));
-  if (msg == WM_CTLCOLOREDIT) {
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-  }
-  if (desc && FactsOf(desc->kind).isEdit) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));  // a disabled box
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  if (c == Ctl::Count) return ColourControl(dc, control, msg, std::nullopt, false);
+  const ControlDesc& desc = Describe(c);
+  return ColourControl(dc, control, msg, desc.colour, FactsOf(desc.kind).isEdit);
 }
 
 LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -288,11 +287,11 @@ void MainWindow::OnPaint() {
 
 LRESULT MainWindow::OnActivate(WPARAM wp, LPARAM lp) {
   if (LOWORD(wp) == WA_INACTIVE) {
-    focusBeforeDeactivate_ = GetFocus();
+    focus_.Deactivated();
     return Default(WM_ACTIVATE, wp, lp);
   }
   // Back in front: the focus returns where it was, or where a user can still reach.
-  port_.RestoreFocus(focusBeforeDeactivate_);
+  port_.RestoreFocus(focus_.Saved());
   return 0;
 }
 
@@ -335,36 +334,32 @@ void MainWindow::UnloadOnce() {
 void MainWindow::OnSliderScroll(int code, HWND from) {
   if (from != w_.H(Ctl::Slider)) return;
   if (code == TB_ENDTRACK) {
-    port_.Tip().Hide();
+    tip_.Hide();
     if (std::exchange(sliderByMouse_, false)) form_.Click(Ctl::Slider);
     return;
   }
   if (code == TB_THUMBTRACK || code == TB_THUMBPOSITION || GetKeyState(VK_LBUTTON) < 0) sliderByMouse_ = true;
-  if (code == TB_THUMBTRACK) port_.Tip().Show(W(port_.GetText(Ctl::Slider)));
+  // The value under the thumb now, not the readout's last tick, which may be 100 ms behind.
+  if (code == TB_THUMBTRACK)
+    tip_.Show(W(SliderReadout(static_cast<int>(SendMessageW(from, TBM_GETPOS, 0, 0)))));
 }
 
 // Send's mouse moves go to the behaviour, which pops up the hint; the rest to the button.
-LRESULT CALLBACK MainWindow::SendButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-  auto* self = static_cast<MainWindow*>(GetPropW(button, kSendHookProp));
-  if (!self) return DefWindowProcW(button, msg, wp, lp);
-  const WNDPROC own = self->sendProc_;
+LRESULT MainWindow::SendButtonHook(void* context, HWND button, UINT msg, WPARAM wp, LPARAM lp, WNDPROC own) noexcept {
+  auto* self = static_cast<MainWindow*>(context);
   if (msg == WM_MOUSEMOVE && lp != self->sendLastMove_) {
     self->sendLastMove_ = lp;
     self->form_.SendMouseMove();
     return 0;
   }
   if (msg == WM_MOUSELEAVE || msg == WM_CAPTURECHANGED) self->sendLastMove_ = -1;
-  if (msg == WM_NCDESTROY) {
-    RemovePropW(button, kSendHookProp);
-    SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
-  }
-  return CallWindowProcW(own, button, msg, wp, lp);
+  return Subclass::CallOwn(own, button, msg, wp, lp);
 }
 
 void MainWindow::OnDestroy() {
   KillTimer(hwnd(), kTimer1);
   KillTimer(hwnd(), kTimer2);
-  port_.Tip().Destroy();
+  tip_.Destroy();
   UnloadOnce();
   LiveWindowClosed();  // the process ends with the program's last window
 }

@@ -11,13 +11,15 @@
 #include "app/controls.h"
 #include "app/layout.h"
 #include "app/main_form.h"
-#include "win32/base_window.h"
 #include "control_windows.h"
 #include "form_port_win32.h"
 #include "frame_container.h"
-#include "win32/handles.h"
 #include "modal_loops.h"
 #include "resources.h"
+#include "slider_tip.h"
+#include "win32/base_window.h"
+#include "win32/handles.h"
+#include "window_builder.h"
 
 namespace sorelka::win32 {
 
@@ -25,8 +27,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
  public:
   static constexpr wchar_t kClassName[] = L"SorelkaMainWindow";
 
-  MainWindow(ControlWindows& windows, Resources& resources, Win32Form& port, MainForm& form, ModalLoops& loops)
-      : w_(windows), res_(resources), port_(port), form_(form), loops_(loops) {}
+  MainWindow(ControlWindows& windows, Resources& resources, Win32Form& port, MainForm& form, ModalLoops& loops);
 
   // Makes the window with its menus and controls. On failure returns false and Failure()
   // names what failed and the system's error code.
@@ -37,16 +38,15 @@ class MainWindow final : public BaseWindow<MainWindow> {
   }
   void Show(int showCommand);
   // Keyboard handling of a dialog, with Tab driven by the tab indexes. True when handled.
-  bool PreTranslate(MSG& msg);
-  // The last-chance fault handler's way back: every changed window gets its layering back.
-  void ResetTranslucency() { form_.translucency().ResetAll(); }
+  bool PreTranslate(MSG& msg) { return PreTranslateDialogKeys(hwnd(), msg, keys_); }
 
  private:
   friend class BaseWindow<MainWindow>;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnCreate();
-  bool CreateControl(const ControlDesc& desc);
-  void SetUpControl(const ControlDesc& desc, HWND h);
+  bool CreateControls();
+  ControlSpec SpecOf(const ControlDesc& desc);
+  bool SetUpControl(const ControlDesc& desc, HWND h);
   MainWindowLayout Layout() const;
   void SetUpStatusBar(const MainWindowLayout& layout);
   void OnDpiChanged(int dpi, const RECT* suggested);
@@ -64,7 +64,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
   void OnDestroy();
   void OnNcDestroy();
   void OnSliderScroll(int code, HWND from);
-  static LRESULT CALLBACK SendButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+  static LRESULT SendButtonHook(void* self, HWND button, UINT msg, WPARAM wp, LPARAM lp, WNDPROC own) noexcept;
   void UnloadOnce();
   void OnEnter();
   void ClickControl(Ctl c);
@@ -75,12 +75,13 @@ class MainWindow final : public BaseWindow<MainWindow> {
   Win32Form& port_;
   MainForm& form_;
   ModalLoops& loops_;
+  std::vector<ControlSpec> specs_;  // the control table, as the builder reads it
   std::vector<std::unique_ptr<FrameContainer>> frames_;
   ScopedMenu sendMenu_;  // the hidden popup-only menu; the menu bar goes with the window
-  HWND focusBeforeDeactivate_ = nullptr;
-  static constexpr wchar_t kSendHookProp[] = L"SorelkaMainWindow.SendHook";
+  FocusMemory focus_;
+  DialogKeys keys_;
+  SliderTip tip_;               // the slider's readout while its thumb moves
   bool sliderByMouse_ = false;  // the slider's current move began with the mouse
-  WNDPROC sendProc_ = nullptr;  // Send's own procedure, under our mouse-move hook
   LPARAM sendLastMove_ = -1;    // repeated moves to one spot are synthetic, not the user's
   const wchar_t* failure_ = L"";
   DWORD error_ = 0;

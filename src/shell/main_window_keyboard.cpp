@@ -1,4 +1,5 @@
-// The main window's keyboard: Tab by the tab indexes, Enter for the default button.
+// The main window's Enter: the focused push button, a line break in the message box with Ctrl,
+// else the default button. Tab and Esc are in the constructor's keys.
 #include "main_window.h"
 
 #include "win32_kinds.h"
@@ -23,25 +24,6 @@ void MainWindow::OnEnter() {
   const Ctl def = DefaultButton();
   if (def != Ctl::Count && IsWindowEnabled(w_.H(def)))
     SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(ControlId(def), BN_CLICKED), reinterpret_cast<LPARAM>(w_.H(def)));
-}
-
-bool MainWindow::PreTranslate(MSG& msg) {
-  if (!hwnd() || (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd))) return false;
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
-    port_.MoveFocus(!(GetKeyState(VK_SHIFT) & 0x8000));
-    return true;
-  }
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && form_.Sending()) {
-    form_.EscapePressed();
-    return true;
-  }
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
-    OnEnter();
-    return true;
-  }
-  // Swallow the characters of the keys handled above.
-  if (msg.message == WM_CHAR && (msg.wParam == L'\t' || msg.wParam == L'\r' || msg.wParam == L'\n')) return true;
-  return IsDialogMessageW(hwnd(), &msg) != FALSE;
 }
 
 }  // namespace sorelka::win32

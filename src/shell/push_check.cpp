@@ -1,15 +1,14 @@
 #include "push_check.h"
 
 #include "win32/handles.h"
+#include "win32/subclass.h"
 
 namespace sorelka::win32 {
 
 namespace {
-constexpr wchar_t kOldProc[] = L"SorelkaPushCheck.Proc";
 constexpr wchar_t kState[] = L"SorelkaPushCheck.State";
 
-LRESULT CALLBACK PushCheckProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-  auto old = reinterpret_cast<WNDPROC>(GetPropW(w, kOldProc));
+LRESULT PushCheckHook(void*, HWND w, UINT msg, WPARAM wp, LPARAM lp, WNDPROC own) noexcept {
   switch (msg) {
     case BM_GETCHECK: return reinterpret_cast<LRESULT>(GetPropW(w, kState));
     case BM_SETCHECK:
@@ -18,22 +17,17 @@ LRESULT CALLBACK PushCheckProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) noexcept 
       return 0;
     // A second quick click is a click too: without this the owner-drawn button reports it
     // as BN_DOUBLECLICKED and neither shows it pressed nor reports BN_CLICKED.
-    case WM_LBUTTONDBLCLK: return CallWindowProcW(old, w, WM_LBUTTONDOWN, wp, lp);
-    case WM_NCDESTROY:
-      RemovePropW(w, kState);
-      RemovePropW(w, kOldProc);
-      SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-      break;
+    case WM_LBUTTONDBLCLK: return Subclass::CallOwn(own, w, WM_LBUTTONDOWN, wp, lp);
+    case WM_NCDESTROY: RemovePropW(w, kState); break;
     default: break;
   }
-  return CallWindowProcW(old, w, msg, wp, lp);
+  return Subclass::CallOwn(own, w, msg, wp, lp);
 }
 }  // namespace
 
-void MakePushCheck(HWND button) {
+bool MakePushCheck(HWND button) {
   SetPropW(button, kState, reinterpret_cast<HANDLE>(BST_UNCHECKED));
-  SetPropW(button, kOldProc, reinterpret_cast<HANDLE>(GetWindowLongPtrW(button, GWLP_WNDPROC)));
-  SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PushCheckProc));
+  return Subclass::Attach(button, PushCheckHook, nullptr);
 }
 
 void DrawPushCheck(const DRAWITEMSTRUCT& item, COLORREF textColour, HFONT font) {

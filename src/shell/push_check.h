@@ -6,8 +6,8 @@
 
 namespace sorelka::win32 {
 
-// Makes an owner-drawn button behave as a push-like check box.
-void MakePushCheck(HWND button);
+// Makes an owner-drawn button behave as a push-like check box; false when it cannot be hooked.
+[[nodiscard]] bool MakePushCheck(HWND button);
 // Draws it, from the main window's WM_DRAWITEM.
 void DrawPushCheck(const DRAWITEMSTRUCT& item, COLORREF textColour, HFONT font);
 

@@ -8,14 +8,6 @@ namespace sorelka::win32 {
 
 namespace {
 
-struct FontDef {
-  const wchar_t* face;
-  int pointsX100;
-};
-// Indexed by Font.
-constexpr FontDef kFonts[] = {
-    {L"ＭＳ Ｐゴシック", 900}, {L"ＭＳ Ｐゴシック", 825}, {L"MS UI Gothic", 825}, {L"MS UI Gothic", 900}};
-
 HICON LoadIconPx(int id, int px) {
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, px, px, 0));
 }
@@ -27,7 +19,7 @@ int ScreenDpi() {
   return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
-Resources::Resources(int dpi) : dpi_(dpi) {
+Resources::Resources(int dpi) : dpi_(dpi), fonts_(dpi) {
   LoadForDpi();
   const int iconIds[3] = {IDI_MESSENGER, IDI_CHAT, IDI_INFO};
   for (int i = 0; i < 3; ++i) statusIcons_[i].reset(LoadIconPx(iconIds[i], 16));
@@ -36,17 +28,12 @@ Resources::Resources(int dpi) : dpi_(dpi) {
 }
 
 Resources::Fonts Resources::Rescale(int dpi) {
-  Fonts old = std::move(fonts_);
   dpi_ = dpi;
   LoadForDpi();
-  return old;
+  return fonts_.Rescale(dpi);
 }
 
 void Resources::LoadForDpi() {
-  for (std::size_t i = 0; i < fonts_.size(); ++i)
-    fonts_[i].reset(CreateFontW(-MulDiv(kFonts[i].pointsX100, dpi_, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, kFonts[i].face));
   corner_.reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CORNER),
                                                 IMAGE_BITMAP, CornerPx(), CornerPx(), 0)));
 }

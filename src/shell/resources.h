@@ -6,6 +6,7 @@
 #include <array>
 
 #include "app/controls.h"
+#include "fonts.h"
 #include "win32/handles.h"
 #include "platform/pixels.h"
 
@@ -13,7 +14,7 @@ namespace sorelka::win32 {
 
 class Resources {
  public:
-  using Fonts = std::array<ScopedFont, 4>;
+  using Fonts = FontSet::Fonts;
 
   // Loads everything for the screen's resolution. A missing picture is drawn as none.
   explicit Resources(int dpi);
@@ -23,7 +24,8 @@ class Resources {
   // The old fonts are handed back, to live until no control uses them.
   [[nodiscard]] Fonts Rescale(int dpi);
 
-  HFONT FontFor(Font f) const { return fonts_[static_cast<int>(f)].get(); }
+  HFONT FontFor(Font f) const { return fonts_.Get(f); }
+  const FontSet& fonts() const { return fonts_; }
   HICON StatusIcon(int index) const;  // 0 Messenger, 1 chat, 2 information; null when out of range
   HICON AppIcon(bool big) const { return big ? appBig_.get() : appSmall_.get(); }
   HBITMAP Corner() const { return corner_.get(); }
@@ -34,7 +36,7 @@ class Resources {
   void LoadForDpi();
 
   int dpi_;
-  Fonts fonts_;
+  FontSet fonts_;
   std::array<ScopedIcon, 3> statusIcons_;
   ScopedIcon appSmall_, appBig_;
   ScopedBitmap corner_;

@@ -29,19 +29,18 @@ bool SliderTip::MakeWindow() {
   if (tip_) return true;
   if (!slider_) return false;
   // No parent and no owner: see the header.
-  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+  tip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr));
   if (!tip_) return false;
   TOOLINFOW ti = Tool(L"");
-  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
   ApplyDpi();
   return true;
 }
 
 void SliderTip::Destroy() {
-  if (tip_) DestroyWindow(tip_);
-  tip_ = nullptr;
+  tip_.reset();
   shown_ = false;
   font_.reset();
 }
@@ -60,7 +59,7 @@ void SliderTip::ApplyDpi() {
   look.lfHeight = MulDiv(look.lfHeight, dpi_, systemDpi_);
   ScopedFont font(CreateFontIndirectW(&look));
   if (!font) return;
-  SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  SendMessageW(tip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
   font_ = std::move(font);  // the one it had goes once the tip no longer uses it
 }
 
@@ -71,23 +70,18 @@ void SliderTip::Show(const std::wstring& text) {
   POINT at{thumb.left, thumb.top};
   ClientToScreen(slider_, &at);
   TOOLINFOW ti = Tool(text.c_str());
-  SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
-  // Above the thumb, so the pointer does not cover it.
-  SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y - MulDiv(GetSystemMetrics(SM_CYMENU), dpi_, systemDpi_)));
-  if (!shown_) SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+  SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+  // Above the thumb, so the pointer does not cover it. Setting the place also redraws the tip
+  // in its new text: Wine redraws a tracking tip on no TTM_UPDATETIPTEXTW.
+  SendMessageW(tip_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y - MulDiv(GetSystemMetrics(SM_CYMENU), dpi_, systemDpi_)));
+  if (!shown_) SendMessageW(tip_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
   shown_ = true;
-}
-
-void SliderTip::SetText(const std::wstring& text) {
-  if (!tip_ || !shown_) return;
-  TOOLINFOW ti = Tool(text.c_str());
-  SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void SliderTip::Hide() {
   if (!tip_ || !shown_) return;
   TOOLINFOW ti = Tool(L"");
-  SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
+  SendMessageW(tip_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
   shown_ = false;
 }
 

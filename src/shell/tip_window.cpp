@@ -24,9 +24,10 @@ void SetSelectionFormat(HWND box, DWORD mask, DWORD effects, COLORREF colour) {
 }
 }  // namespace
 
-void TipWindow::Load() {
+// Without the library the box's class is missing and the window fails with that reason.
+bool TipWindow::Load() {
   LoadRichEdit();
-  AuxWindow::Load();
+  return AuxWindow::Load();
 }
 
 void TipWindow::ShowAndFocus() {
@@ -60,7 +61,7 @@ void TipWindow::SetSelStart(int position) {
 }
 
 void TipWindow::SetSelColour(Colour colour) {
-  SetSelectionFormat(Box(), CFM_COLOR, 0, RGB(colour.r, colour.g, colour.b));
+  SetSelectionFormat(Box(), CFM_COLOR, 0, ToColorRef(colour));
 }
 
 void TipWindow::SetSelEmphasis(bool on) { SetSelectionFormat(Box(), CFM_BOLD, on ? CFE_BOLD : 0, 0); }

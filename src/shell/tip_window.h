@@ -10,7 +10,7 @@ class TipWindow final : public AuxWindow<TipWindow, TipWindowPort> {
   static constexpr wchar_t kClassName[] = L"SorelkaTipWindow";
   TipWindow() : AuxWindow(TipWindowDesc()) {}
 
-  void Load() override;
+  bool Load() override;
   void ShowAndFocus() override;
 
   // TipTextPort, over RichTextBox1

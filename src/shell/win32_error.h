@@ -1,8 +1,13 @@
-// Failures the program cannot start without, told to the user instead of swallowed.
+// Failures told to the user instead of swallowed.
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 namespace sorelka::win32 {
+
+// The system's own text for `error`, without its line end; its number when the system has none.
+std::wstring SystemErrorText(DWORD error);
 
 // Shows `what` with the system's own text for `error` in a message box.
 void ReportFailure(const wchar_t* what, DWORD error);

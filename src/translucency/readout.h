@@ -29,6 +29,9 @@ inline Text BasicStr(int n) {
   return out;
 }
 
+// The readout of a slider position: " 63 %".
+inline Text SliderReadout(int value) { return BasicStr(SliderPercent(value, kSliderMax, kSliderMin)) + u" %"; }
+
 class Readout {
  public:
   explicit Readout(FormPort& form) : form_(form) {}
@@ -38,7 +41,7 @@ class Readout {
   bool TakeOnTopDue() { return !std::exchange(onTopApplied_, true); }
   // Writes the percentage as the slider's tip text and under the slider.
   void Show() {
-    const Text percent = BasicStr(SliderPercent(form_.Value(Ctl::Slider), kSliderMax, kSliderMin)) + u" %";
+    const Text percent = SliderReadout(form_.Value(Ctl::Slider));
     form_.SetText(Ctl::Slider, percent);
     form_.SetText(Ctl::Label2_0, u"Alpha " + percent);
   }

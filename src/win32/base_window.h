@@ -11,6 +11,10 @@ template <typename Derived>
 class BaseWindow {
  public:
   HWND hwnd() const { return hwnd_; }
+  // Registers Derived's class once; false, with the reason in GetLastError(), when the system
+  // refuses. For windows made by another's CreateWindowEx with the object as its parameter
+  // (the controls the window builder makes).
+  static bool Register() { return RegisterOnce(); }
 
  protected:
   BaseWindow() = default;
@@ -30,7 +34,13 @@ class BaseWindow {
   }
 
   // Derived implements: LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
+  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefaultFor(hwnd_, msg, wp, lp); }
+
+  // The procedure that attaches the object and routes its messages, for a class Derived
+  // registers itself: under several names, or as an ANSI class (whose windows get the ANSI
+  // default handling, see DefaultFor). The window is made with the object as its creation
+  // parameter.
+  static WNDPROC Procedure() { return Proc; }
 
  private:
   static bool RegisterOnce() {
@@ -51,6 +61,7 @@ class BaseWindow {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
     Derived* self = nullptr;
     if (msg == WM_NCCREATE) {
+      // lpCreateParams sits first in both CREATESTRUCTA and CREATESTRUCTW.
       self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
       self->hwnd_ = hwnd;
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
@@ -58,15 +69,23 @@ class BaseWindow {
       self = reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     // Messages before WM_NCCREATE (WM_GETMINMAXINFO) and after WM_NCDESTROY find no object.
-    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (!self) return DefaultFor(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
       // The object hears of it first, to drop what it holds of the window, then lets go.
       self->HandleMessage(msg, wp, lp);
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       self->hwnd_ = nullptr;
-      return DefWindowProcW(hwnd, msg, wp, lp);
+      return DefaultFor(hwnd, msg, wp, lp);
     }
     return self->HandleMessage(msg, wp, lp);
+  }
+
+  // A Derived that may be registered as an ANSI class says so (static constexpr bool
+  // kMayBeAnsi = true); the others need neither the question nor the ANSI handling.
+  static LRESULT DefaultFor(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if constexpr (requires { Derived::kMayBeAnsi; })
+      if (!IsWindowUnicode(hwnd)) return DefWindowProcA(hwnd, msg, wp, lp);
+    return DefWindowProcW(hwnd, msg, wp, lp);
   }
 
   HWND hwnd_ = nullptr;

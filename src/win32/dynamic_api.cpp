@@ -38,6 +38,12 @@ GetLayeredFn GetLayeredWindowAttributesFn() {
   return fn;
 }
 
+bool SentFromElsewhere() {
+  using Fn = DWORD(WINAPI*)(LPVOID);
+  static Fn fn = Load<Fn>(L"user32.dll", "InSendMessageEx");
+  return !fn || fn(nullptr) != ISMEX_NOSEND;
+}
+
 int WindowDpi(HWND window) {
   using Fn = UINT(WINAPI*)(HWND);
   static Fn fn = Load<Fn>(L"user32.dll", "GetDpiForWindow");

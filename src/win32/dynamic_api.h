@@ -23,6 +23,12 @@ GetLayeredFn GetLayeredWindowAttributesFn();
 // wParam the new DPI in both words, lParam the suggested window rectangle (RECT*).
 inline constexpr UINT kWmDpiChanged = 0x02E0;
 
+// True when the message being handled was sent from another thread or process
+// (InSendMessageEx, loaded at run time): a pointer among its parameters then points into
+// memory this program cannot check. Where the function is missing, every message counts as
+// such, since only newer systems send the messages that carry such pointers.
+bool SentFromElsewhere();
+
 // The resolution `window` is shown at: GetDpiForWindow (Windows 10 1607 and later), else the
 // screen's, which is the only one older systems have.
 int WindowDpi(HWND window);

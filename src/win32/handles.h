@@ -46,7 +46,7 @@ struct GdiObjectTraits : NullEmpty<H> { static void Close(H h) { DeleteObject(h)
 struct IconTraits : NullEmpty<HICON> { static void Close(HICON h) { DestroyIcon(h); } };
 struct MenuTraits : NullEmpty<HMENU> { static void Close(HMENU h) { DestroyMenu(h); } };
 struct HandleTraits : NullEmpty<HANDLE> { static void Close(HANDLE h) { CloseHandle(h); } };
-struct ModuleTraits : NullEmpty<HMODULE> { static void Close(HMODULE h) { FreeLibrary(h); } };
+struct WindowTraits : NullEmpty<HWND> { static void Close(HWND h) { DestroyWindow(h); } };
 // CreateFile reports failure as INVALID_HANDLE_VALUE, not null.
 struct FileTraits {
   static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
@@ -59,9 +59,10 @@ using ScopedBrush = Scoped<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using ScopedBitmap = Scoped<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using ScopedIcon = Scoped<HICON, IconTraits>;
 using ScopedMenu = Scoped<HMENU, MenuTraits>;
-using ScopedHandle = Scoped<HANDLE, HandleTraits>;
+using ScopedHandle = Scoped<HANDLE, HandleTraits>;  // process, thread and event handles
 using ScopedFile = Scoped<HANDLE, FileTraits>;
-using ScopedModule = Scoped<HMODULE, ModuleTraits>;
+// A window of our own with no object of its own to end it (a tooltip).
+using ScopedWindow = Scoped<HWND, WindowTraits>;
 
 // A DC from GetDC, released to its window (null: the screen).
 class WindowDc {

@@ -341,6 +341,31 @@ def libraries_on_demand(c):
     check(app.running(), "the program ended")
 
 
+@case("dialogs/a_tip_window_that_cannot_be_made_is_told_of_and_the_main_window_goes_on")
+def tip_window_not_made(c):
+    # Without the rich edit library (switched off for this process alone) the help text's box
+    # has no class, so the tip window cannot be made.
+    env = c.envr.env
+    c.envr.env = dict(env, WINEDLLOVERRIDES=env.get("WINEDLLOVERRIDES", "") + ";riched20=d")
+    try:
+        app = with_pid(c)
+    finally:
+        c.envr.env = env
+    for attempt in (1, 2):  # nothing is left half made: the next opening fails the same way
+        menu(c, app, MENU_HELP)
+        box = c.driver("box", "Sorelka", "5000", expect_ok=False)
+        check(box["ok"], f"no message box titled 'Sorelka' after Help ({attempt})")
+        lines = re.split(r"\r?\n", box["text"])
+        check(len(lines) == 2 and lines[0] == "ウィンドウを作成できませんでした。" and lines[1].strip(),
+              f"the box says {box['text']!r}")
+        c.driver("answer", "Sorelka", str(IDOK))
+        check(count(c, app, TIP_CLASS) == 0, "a tip window is there after the failure")
+    # The main window goes on: its menu still opens the version window.
+    menu(c, app, MENU_INFO)
+    window(c, app, ABOUT_CLASS)
+    check(app.running(), "the program ended")
+
+
 # --- the home page ------------------------------------------------------------------------
 
 def configured_url(c):

@@ -162,6 +162,41 @@ def slider_apply(c):
                DEADLINE_S, "the tip hidden after the drag")
 
 
+def readout(pos):
+    """The percentage the slider's readout shows for a position, as the program writes it."""
+    n = pos * 100 // 225 - 13
+    return f" {n} %" if n >= 0 else f"-{-n} %"
+
+
+@case("translucency/slider_tip_shows_the_value_under_the_thumb_when_held_still")
+def slider_tip_value(c):
+    started(c)
+    expanded(c)
+    x, y, w, h = screen_rect(c, SLIDER)
+    pos = slider_pos(c)
+    thumb_x = x + 12 + int((w - 24) * (pos - 30) / 225)
+    c.xdotool("mousemove", str(thumb_x), str(y + h // 2))
+    c.xdotool("mousedown", "1")
+    # Quick moves, well within one readout tick, then held still: the tip must not lag.
+    steps = []
+    for dx in (-40, -90, -140, -190):
+        steps += ["mousemove", str(thumb_x + dx), str(y + h // 2)]
+    c.xdotool(*steps)
+    try:
+        held = wait_until(lambda: (lambda p: p if p < pos else None)(slider_pos(c)), DEADLINE_S, "the thumb dragged")
+        want = readout(held)
+        # What the tooltip window itself shows (its window text is the text it draws).
+        tips = wait_until(lambda: [t for t in c.driver("tips")["windows"] if t["pid"] == c.app.pid_win],
+                          DEADLINE_S, "the slider's tip while dragging")
+        check(tips[0]["text"] == want, f"the tip shows {tips[0]['text']!r} with the thumb at {held} ({want!r})")
+        # And it stays right across the readout's ticks while the thumb is held.
+        wait_until(lambda: control(c, LABEL2_0)["text"] == "Alpha " + want, DEADLINE_S, "the readout caught up")
+        shown = [t["text"] for t in c.driver("tips")["windows"] if t["pid"] == c.app.pid_win]
+        check(shown == [want], f"the tip shows {shown} after the readout ticked, expected {want!r}")
+    finally:
+        c.xdotool("mouseup", "1")
+
+
 def made_translucent(c):
     """The chat room and the main window both translucent; returns the chat room's frame."""
     chat, _ = chat_room_translucent(c)

@@ -34,9 +34,15 @@ class FakeTipWindow : public TipWindowPort {
   std::u16string text;
   std::vector<Format> formats;
   int loads = 0, unloads = 0, shows = 0, fills = 0;
+  Text failure;  // not empty: the system refuses to make the window, for this reason
 
   bool Loaded() override { return loaded_; }
-  void Load() override { loaded_ = true; ++loads; }
+  bool Load() override {
+    ++loads;
+    loaded_ = failure.empty();
+    return loaded_;
+  }
+  Text LoadFailure() override { return failure; }
   void ShowAndFocus() override { ++shows; }
   void Unload() override { loaded_ = false; ++unloads; text.clear(); formats.clear(); }
   Hwnd WindowHandle() override { return loaded_ ? 0x7700 + loads : 0; }
@@ -125,7 +131,8 @@ class AuxFormTest : public ::testing::Test {
   FakeTipWindow tip;
   FakeTipWindow about;  // its text is never written
   FakeDesktop desktop;
-  Dialogs dialogs{tip, about, desktop};
+  FakeForm form;
+  Dialogs dialogs{tip, about, desktop, form};
 };
 
 TEST_F(AuxFormTest, ASecondOpeningOnlyShowsAndFocuses) {
@@ -165,8 +172,29 @@ TEST_F(AuxFormTest, TheVersionWindowIsPlacedAndClosedAlike) {
   EXPECT_FALSE(tip.Loaded());
 }
 
+TEST_F(AuxFormTest, AWindowTheSystemCannotMakeIsToldOfAndTriedAgainAtTheNextOpening) {
+  for (AuxForm* opened : {&dialogs.Tip(), &dialogs.About()}) {
+    FakeTipWindow& window = opened == &dialogs.Tip() ? tip : about;
+    window.failure = u"ウィンドウ クラスが見つかりません。";
+    opened->Open();
+    ASSERT_EQ(form.boxes.size(), 1u);
+    EXPECT_EQ(form.boxes[0].text, u"ウィンドウを作成できませんでした。\r\nウィンドウ クラスが見つかりません。");
+    EXPECT_FALSE(form.boxes[0].hasTitle);  // the program's own: "Sorelka"
+    // Nothing goes on with a window that is not there: not placed, not filled, not shown.
+    EXPECT_EQ(window.shows, 0);
+    EXPECT_EQ(window.fills, 0);
+    EXPECT_TRUE(desktop.topMost.empty());
+    window.failure.clear();
+    opened->Open();
+    EXPECT_TRUE(window.Loaded());
+    EXPECT_EQ(window.shows, 1);
+    EXPECT_EQ(form.boxes.size(), 1u);
+    form.boxes.clear();
+    desktop.topMost.clear();
+  }
+}
+
 TEST_F(AuxFormTest, TheMenuRoutesHelpInfoAndTheHomePage) {
-  FakeForm form;
   MainForm main{form, desktop, desktop};
   main.MenuClick(Menu::Help);  // no windows attached: nothing happens
   EXPECT_FALSE(tip.Loaded());

@@ -7,7 +7,7 @@ bool Container::RegisterClassOnce(const wchar_t* name, int background) {
   if (GetClassInfoExW(inst, name, &wc)) return true;
   wc = WNDCLASSEXW{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = Proc;
+  wc.lpfnWndProc = Procedure();
   wc.hInstance = inst;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
@@ -23,22 +23,11 @@ HWND Container::Create(const wchar_t* className, const std::wstring& title, HWND
       topLevel_ ? WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN : WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
   CreateWindowExW(exStyle, className, title.c_str(), style, rc.left, rc.top, rc.right - rc.left,
                   rc.bottom - rc.top, parent, nullptr, GetModuleHandleW(nullptr), this);
-  if (hwnd_ && topLevel_) ctx_.FrameOpened();
-  return hwnd_;
+  if (hwnd() && topLevel_) ctx_.FrameOpened();
+  return hwnd();
 }
 
-LRESULT CALLBACK Container::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<Container*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Container*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self) return self->Handle(msg, wParam, lParam);
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-LRESULT Container::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT Container::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_IME_CHAR:
     case WM_CHAR:
@@ -49,7 +38,7 @@ LRESULT Container::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
                                             : "WM_COMMAND";
       ctx_.log.Write(JsonLine(role_, name)
                          .Index(index_)
-                         .Window(hwnd_)
+                         .Window(hwnd())
                          .Hex("wParam", wParam)
                          .Hex("lParam", lParam));
       return 0;
@@ -67,27 +56,23 @@ LRESULT Container::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       if (topLevel_) ctx_.FrameClosed();
       break;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      break;
   }
-  return DefWindowProcW(hwnd_, msg, wParam, lParam);
+  return Default(msg, wParam, lParam);
 }
 
 void Container::FitChild() {
-  HWND child = GetWindow(hwnd_, GW_CHILD);
+  HWND child = GetWindow(hwnd(), GW_CHILD);
   if (!child) return;
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(hwnd(), &rc);
   MoveWindow(child, 0, band_, rc.right, rc.bottom > band_ ? rc.bottom - band_ : 0, TRUE);
 }
 
 void Container::Paint() {
-  sorelka::win32::PaintScope paint(hwnd_);
+  sorelka::win32::PaintScope paint(hwnd());
   HDC dc = paint.dc();
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(hwnd(), &rc);
   sorelka::win32::Selection font(dc, ctx_.UiFont());
   SetBkMode(dc, TRANSPARENT);
   if (band_ > 0) {

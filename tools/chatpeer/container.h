@@ -7,16 +7,16 @@
 #include <string>
 
 #include "peer_context.h"
+#include "win32/base_window.h"
 
-class Container {
+// Registered under several class names (the browser's), all with the window base's procedure.
+class Container : public sorelka::win32::BaseWindow<Container> {
  public:
   // background: a system colour index + 1, as WNDCLASS takes it.
   static bool RegisterClassOnce(const wchar_t* name, int background);
 
   Container(PeerContext& ctx, const char* role, int index)
       : ctx_(ctx), role_(role), index_(index) {}
-  Container(const Container&) = delete;
-  Container& operator=(const Container&) = delete;
 
   // A null parent makes a top-level frame, which keeps the peer running while it is open.
   HWND Create(const wchar_t* className, const std::wstring& title, HWND parent, const RECT& rc,
@@ -28,18 +28,15 @@ class Container {
   }
   // Text painted on the page when no child covers it.
   void SetPageText(const std::wstring& text) { pageText_ = text; }
-  HWND hwnd() const { return hwnd_; }
-
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+  friend class sorelka::win32::BaseWindow<Container>;
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void FitChild();
   void Paint();
 
   PeerContext& ctx_;
   const char* role_;
   int index_;
-  HWND hwnd_ = nullptr;
   bool topLevel_ = false;
   int band_ = 0;
   std::wstring bandText_;

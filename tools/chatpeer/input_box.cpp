@@ -19,7 +19,7 @@ bool InputBox::RegisterClassOnce(const ClassName& name, bool ansi) {
     wc = WNDCLASSEXA{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = Proc;
+    wc.lpfnWndProc = Procedure();
     wc.hInstance = inst;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
     wc.lpszClassName = name.ansi;
@@ -31,7 +31,7 @@ bool InputBox::RegisterClassOnce(const ClassName& name, bool ansi) {
   wc = WNDCLASSEXW{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = Proc;
+  wc.lpfnWndProc = Procedure();
   wc.hInstance = inst;
   wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
   wc.lpszClassName = name.wide;
@@ -48,7 +48,7 @@ HWND InputBox::Create(const ClassName& name, bool ansi, HWND parent, int id) {
   else
     CreateWindowExW(WS_EX_CLIENTEDGE, name.wide, L"", style, 0, 0, 10, 10, parent, menu, inst,
                     this);
-  return hwnd_;
+  return hwnd();
 }
 
 void InputBox::Clear() {
@@ -57,20 +57,7 @@ void InputBox::Clear() {
   Changed();
 }
 
-LRESULT CALLBACK InputBox::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    // lpCreateParams sits first in both CREATESTRUCTA and CREATESTRUCTW.
-    auto* self = static_cast<InputBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<InputBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self) return self->Handle(msg, wParam, lParam);
-  return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wParam, lParam)
-                               : DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-LRESULT InputBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT InputBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_IME_CHAR: {
       const std::wstring ch = DecodeCharCode(wParam, ansi_);
@@ -118,17 +105,17 @@ LRESULT InputBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       return DLGC_WANTCHARS | DLGC_WANTARROWS;
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) InvalidateRect(hwnd_, nullptr, TRUE);
+      if (LOWORD(lParam)) InvalidateRect(hwnd(), nullptr, TRUE);
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(font_);
     case WM_SETTEXT: {
       // Let the system keep the window text, then take it back as this box's contents.
-      LRESULT r = ansi_ ? DefWindowProcA(hwnd_, msg, wParam, lParam)
-                        : DefWindowProcW(hwnd_, msg, wParam, lParam);
-      const int n = GetWindowTextLengthW(hwnd_);
+      LRESULT r = ansi_ ? DefWindowProcA(hwnd(), msg, wParam, lParam)
+                        : DefWindowProcW(hwnd(), msg, wParam, lParam);
+      const int n = GetWindowTextLengthW(hwnd());
       std::wstring s(n + 1, L'\0');
-      GetWindowTextW(hwnd_, s.data(), n + 1);
+      GetWindowTextW(hwnd(), s.data(), n + 1);
       s.resize(lstrlenW(s.c_str()));
       text_ = s;
       caret_ = text_.size();
@@ -136,14 +123,14 @@ LRESULT InputBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       return r;
     }
     case WM_LBUTTONDOWN:
-      SetFocus(hwnd_);
+      SetFocus(hwnd());
       caret_ = CharAtX(static_cast<short>(LOWORD(lParam)));
       Changed();
       return 0;
     case WM_SETFOCUS:
-      CreateCaret(hwnd_, nullptr, 1, LineHeight());
+      CreateCaret(hwnd(), nullptr, 1, LineHeight());
       PlaceCaret();
-      ShowCaret(hwnd_);
+      ShowCaret(hwnd());
       return 0;
     case WM_KILLFOCUS:
       DestroyCaret();
@@ -156,18 +143,14 @@ LRESULT InputBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      return 0;
   }
-  return ansi_ ? DefWindowProcA(hwnd_, msg, wParam, lParam)
-               : DefWindowProcW(hwnd_, msg, wParam, lParam);
+  return ansi_ ? DefWindowProcA(hwnd(), msg, wParam, lParam)
+               : DefWindowProcW(hwnd(), msg, wParam, lParam);
 }
 
 void InputBox::LogMessage(const char* name, WPARAM wParam, LPARAM lParam, const std::wstring* ch) {
   JsonLine line(role_, name);
-  line.Index(index_).Window(hwnd_).Hex("wParam", wParam).Hex("lParam", lParam);
+  line.Index(index_).Window(hwnd()).Hex("wParam", wParam).Hex("lParam", lParam);
   if (ch) line.Text("char", *ch);
   ctx_.log.Write(line);
 }
@@ -222,29 +205,29 @@ void InputBox::Insert(const std::wstring& s) {
 void InputBox::Changed() {
   // A burst of posted characters is mirrored and drawn once, after the burst: doing it per
   // character costs time in the length of the text, and a 20,000-character line then crawls.
-  if (!hwnd_ || syncPosted_) return;
+  if (!hwnd() || syncPosted_) return;
   syncPosted_ = true;
-  PostMessageW(hwnd_, kSyncMessage, 0, 0);
+  PostMessageW(hwnd(), kSyncMessage, 0, 0);
 }
 
 void InputBox::Sync() {
   syncPosted_ = false;
-  if (!hwnd_) return;
+  if (!hwnd()) return;
   // Mirror the contents into the window text so GetWindowText/WM_GETTEXT read them.
-  DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));
+  DefWindowProcW(hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(hwnd(), &rc);
   const int visible = std::max(1, static_cast<int>(rc.right) - 2 * kMargin);
   const int caretX = TextWidth(caret_);
   if (caretX - scrollX_ > visible) scrollX_ = caretX - visible;
   if (caretX < scrollX_) scrollX_ = caretX;
   PlaceCaret();
-  InvalidateRect(hwnd_, nullptr, FALSE);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 int InputBox::TextWidth(size_t chars) const {
-  if (!hwnd_ || chars == 0) return 0;
-  sorelka::win32::WindowDc dc(hwnd_);
+  if (!hwnd() || chars == 0) return 0;
+  sorelka::win32::WindowDc dc(hwnd());
   sorelka::win32::Selection font(dc.get(), font_ ? font_ : ctx_.UiFont());
   SIZE size{};
   GetTextExtentPoint32W(dc.get(), text_.c_str(), static_cast<int>(std::min(chars, text_.size())),
@@ -253,7 +236,7 @@ int InputBox::TextWidth(size_t chars) const {
 }
 
 int InputBox::LineHeight() const {
-  sorelka::win32::WindowDc dc(hwnd_);
+  sorelka::win32::WindowDc dc(hwnd());
   sorelka::win32::Selection font(dc.get(), font_ ? font_ : ctx_.UiFont());
   TEXTMETRICW tm{};
   GetTextMetricsW(dc.get(), &tm);
@@ -261,9 +244,9 @@ int InputBox::LineHeight() const {
 }
 
 void InputBox::PlaceCaret() {
-  if (GetFocus() != hwnd_) return;
+  if (GetFocus() != hwnd()) return;
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(hwnd(), &rc);
   const int top = std::max(0, (static_cast<int>(rc.bottom) - LineHeight()) / 2);
   SetCaretPos(kMargin + TextWidth(caret_) - scrollX_, top);
 }
@@ -279,10 +262,10 @@ size_t InputBox::CharAtX(int x) const {
 }
 
 void InputBox::Paint() {
-  sorelka::win32::PaintScope paint(hwnd_);
+  sorelka::win32::PaintScope paint(hwnd());
   HDC dc = paint.dc();
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(hwnd(), &rc);
   FillRect(dc, &rc, GetSysColorBrush(COLOR_WINDOW));
   sorelka::win32::Selection font(dc, font_ ? font_ : ctx_.UiFont());
   TEXTMETRICW tm{};

@@ -7,9 +7,12 @@
 #include <string>
 
 #include "peer_context.h"
+#include "win32/base_window.h"
 
-class InputBox {
+// An ANSI or a Unicode class, as the chat front end registers it, with the window base's procedure.
+class InputBox : public sorelka::win32::BaseWindow<InputBox> {
  public:
+  static constexpr bool kMayBeAnsi = true;  // registered as an ANSI class unless --unicode
   // Called when Enter arrives; `via` names the message that carried it.
   using EnterHandler = std::function<void(const char* via, WPARAM code)>;
 
@@ -17,18 +20,15 @@ class InputBox {
   static bool RegisterClassOnce(const ClassName& name, bool ansi);
 
   InputBox(PeerContext& ctx, const char* role, int index) : ctx_(ctx), role_(role), index_(index) {}
-  InputBox(const InputBox&) = delete;
-  InputBox& operator=(const InputBox&) = delete;
 
   HWND Create(const ClassName& name, bool ansi, HWND parent, int id);
   void OnEnter(EnterHandler handler) { onEnter_ = std::move(handler); }
-  HWND hwnd() const { return hwnd_; }
   const std::wstring& Text() const { return text_; }
   void Clear();
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+  friend class sorelka::win32::BaseWindow<InputBox>;
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void LogMessage(const char* name, WPARAM wParam, LPARAM lParam, const std::wstring* ch);
   void TakeChar(const char* via, WPARAM code, const std::wstring& ch);
   void TakeAnsiChar(WPARAM code);
@@ -46,7 +46,6 @@ class InputBox {
   PeerContext& ctx_;
   const char* role_;
   int index_;
-  HWND hwnd_ = nullptr;
   bool ansi_ = true;
   HFONT font_ = nullptr;
   std::wstring text_;

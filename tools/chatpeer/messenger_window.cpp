@@ -33,7 +33,7 @@ bool MessengerWindow::RegisterClasses(bool ansi) {
     if (!ok) {
       wc = WNDCLASSEXA{};
       wc.cbSize = sizeof wc;
-      wc.lpfnWndProc = Proc;
+      wc.lpfnWndProc = Procedure();
       wc.hInstance = inst;
       wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
       wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
@@ -48,7 +48,7 @@ bool MessengerWindow::RegisterClasses(bool ansi) {
     if (!ok) {
       wc = WNDCLASSEXW{};
       wc.cbSize = sizeof wc;
-      wc.lpfnWndProc = Proc;
+      wc.lpfnWndProc = Procedure();
       wc.hInstance = inst;
       wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
       wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
@@ -76,16 +76,16 @@ bool MessengerWindow::Create(const RECT& rc) {
   else
     CreateWindowExW(0, kWindowClass.wide, title.c_str(), style, rc.left, rc.top, rc.right - rc.left,
                     rc.bottom - rc.top, nullptr, nullptr, inst, this);
-  if (!hwnd_) return false;
+  if (!hwnd()) return false;
   ctx_.FrameOpened();
-  ApplyFont(hwnd_, ctx_.UiFont());
+  ApplyFont(hwnd(), ctx_.UiFont());
   Layout();
-  ctx_.log.Write(JsonLine("im-window", "ready").Index(index_).Window(hwnd_));
+  ctx_.log.Write(JsonLine("im-window", "ready").Index(index_).Window(hwnd()));
   ctx_.log.Write(JsonLine("im-input", "ready").Index(index_).Window(entry_.hwnd()));
   ctx_.log.Write(JsonLine("im-transcript", "ready").Index(index_).Window(transcript_));
   if (button_) ctx_.log.Write(JsonLine("im-button", "ready").Index(index_).Window(button_));
-  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-  UpdateWindow(hwnd_);
+  ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+  UpdateWindow(hwnd());
   return true;
 }
 
@@ -93,37 +93,18 @@ void MessengerWindow::CreateChildren() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
   const std::wstring partner = L"相手: " + MessengerTitle(ctx_.options, index_);
   partner_ = CreateWindowExW(0, L"STATIC", partner.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0,
-                             0, 10, 10, hwnd_, nullptr, inst, nullptr);
-  transcript_ = CreateTranscript(hwnd_, kImTranscriptId);
-  entry_.Create(kEntryClass, ansi_, hwnd_, kImEntryId);
+                             0, 10, 10, hwnd(), nullptr, inst, nullptr);
+  transcript_ = CreateTranscript(hwnd(), kImTranscriptId);
+  entry_.Create(kEntryClass, ansi_, hwnd(), kImEntryId);
   // The only Button child, so the first one a search by class finds is the send button.
   if (ctx_.options.sendButton) {
     button_ = CreateWindowExW(
         0, L"BUTTON", L"送信(&S)", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 10, 10,
-        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kImSendId)), inst, nullptr);
+        hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kImSendId)), inst, nullptr);
   }
 }
 
-LRESULT CALLBACK MessengerWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    // lpCreateParams sits first in both CREATESTRUCTA and CREATESTRUCTW.
-    auto* self =
-        static_cast<MessengerWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MessengerWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self) return self->Handle(msg, wParam, lParam);
-  return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wParam, lParam)
-                               : DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-LRESULT MessengerWindow::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ansi_ ? DefWindowProcA(hwnd_, msg, wParam, lParam)
-               : DefWindowProcW(hwnd_, msg, wParam, lParam);
-}
-
-LRESULT MessengerWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT MessengerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE:
       CreateChildren();
@@ -160,13 +141,6 @@ LRESULT MessengerWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       ctx_.FrameClosed();
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-      {
-        LRESULT r = Default(msg, wParam, lParam);
-        hwnd_ = nullptr;
-        return r;
-      }
   }
   return Default(msg, wParam, lParam);
 }
@@ -174,15 +148,15 @@ LRESULT MessengerWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
 void MessengerWindow::LogMessage(const char* name, WPARAM wParam, LPARAM lParam) {
   ctx_.log.Write(JsonLine("im-window", name)
                      .Index(index_)
-                     .Window(hwnd_)
+                     .Window(hwnd())
                      .Hex("wParam", wParam)
                      .Hex("lParam", lParam));
 }
 
 void MessengerWindow::Layout() {
-  if (!hwnd_ || !transcript_) return;
+  if (!hwnd() || !transcript_) return;
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(hwnd(), &rc);
   const int w = rc.right, h = rc.bottom;
   const int pad = 8, labelH = 18, entryH = 48, buttonW = 72;
   MoveWindow(partner_, pad, 6, w - 2 * pad, labelH, TRUE);
@@ -198,7 +172,7 @@ void MessengerWindow::Send(const char* via, WPARAM code) {
   const std::wstring text = entry_.Text();
   ctx_.log.Write(JsonLine("im-window", "sent")
                      .Index(index_)
-                     .Window(hwnd_)
+                     .Window(hwnd())
                      .Ascii("via", via)
                      .Hex("wParam", code)
                      .Text("text", text));

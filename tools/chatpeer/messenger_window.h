@@ -7,6 +7,7 @@
 
 #include "input_box.h"
 #include "peer_context.h"
+#include "win32/base_window.h"
 
 enum MessengerControlId {
   kImSendId = 1,
@@ -14,20 +15,19 @@ enum MessengerControlId {
   kImTranscriptId = 3,
 };
 
-class MessengerWindow {
+// An ANSI or a Unicode class, as the messenger registers it, with the window base's procedure.
+class MessengerWindow : public sorelka::win32::BaseWindow<MessengerWindow> {
  public:
+  static constexpr bool kMayBeAnsi = true;  // registered as an ANSI class unless --unicode
   static bool RegisterClasses(bool ansi);
 
   MessengerWindow(PeerContext& ctx, int index);
-  MessengerWindow(const MessengerWindow&) = delete;
-  MessengerWindow& operator=(const MessengerWindow&) = delete;
 
   bool Create(const RECT& rc);
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+  friend class sorelka::win32::BaseWindow<MessengerWindow>;
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void LogMessage(const char* name, WPARAM wParam, LPARAM lParam);
   void CreateChildren();
   void Layout();
@@ -36,7 +36,6 @@ class MessengerWindow {
   PeerContext& ctx_;
   int index_;
   bool ansi_ = true;
-  HWND hwnd_ = nullptr;
   InputBox entry_;
   HWND transcript_ = nullptr;
   HWND button_ = nullptr;

@@ -19,12 +19,33 @@ struct ProcessHandle {
 
 }  // namespace
 
+namespace {
+
+int Answer(HWND w, bool done) {
+  RECT now{};
+  GetWindowRect(w, &now);
+  Json j;
+  j.Begin().Key("ok").Bool(done);
+  j.Key("window").BeginArray().Int(now.left).Int(now.top).Int(now.right - now.left).Int(now.bottom - now.top)
+      .EndArray().End().Print();
+  return done ? 0 : 1;
+}
+
+}  // namespace
+
 int DpiChanged(const Target& t, const Args& a) {
   long long dpi = 0, v[4] = {};
   HWND w = FindMain(t);
-  if (!w || a.size() != 5 || !ParseInt(a[0], dpi)) return Fail("usage: dpi-changed DPI LEFT TOP RIGHT BOTTOM");
+  if (w && a.size() == 3 && ParseInt(a[0], dpi) && a[1] == L"--lparam" && ParseInt(a[2], v[0])) {
+    // The lParam as given: none, or an address that means nothing in the program.
+    bool done = false;
+    SendWithTimeout(w, kWmDpiChanged, MAKEWPARAM(dpi, dpi), static_cast<LPARAM>(v[0]), &done);
+    return Answer(w, done);
+  }
+  if (!w || a.size() != 5 || !ParseInt(a[0], dpi))
+    return Fail("usage: dpi-changed DPI (LEFT TOP RIGHT BOTTOM | --lparam VALUE)");
   for (int i = 0; i < 4; ++i)
-    if (!ParseInt(a[i + 1], v[i])) return Fail("usage: dpi-changed DPI LEFT TOP RIGHT BOTTOM");
+    if (!ParseInt(a[i + 1], v[i])) return Fail("usage: dpi-changed DPI (LEFT TOP RIGHT BOTTOM | --lparam VALUE)");
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
   ProcessHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
@@ -35,13 +56,7 @@ int DpiChanged(const Target& t, const Args& a) {
   if (!buffer.valid() || !buffer.Write(0, &suggested, sizeof suggested)) return Fail("no room in the program");
   bool done = false;
   SendWithTimeout(w, kWmDpiChanged, MAKEWPARAM(dpi, dpi), buffer.address(), &done);
-  RECT now{};
-  GetWindowRect(w, &now);
-  Json j;
-  j.Begin().Key("ok").Bool(done);
-  j.Key("window").BeginArray().Int(now.left).Int(now.top).Int(now.right - now.left).Int(now.bottom - now.top)
-      .EndArray().End().Print();
-  return done ? 0 : 1;
+  return Answer(w, done);
 }
 
 // Another process's font handles cannot be read under Wine (WM_GETFONT is not answered

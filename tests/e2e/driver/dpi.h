@@ -6,7 +6,8 @@
 namespace e2e {
 
 // dpi-changed DPI LEFT TOP RIGHT BOTTOM: WM_DPICHANGED to the target window, with the
-// suggested rectangle written into the program's own memory.
+// suggested rectangle written into the program's own memory; dpi-changed DPI --lparam VALUE:
+// with that lParam (0, or an address that means nothing there).
 int DpiChanged(const Target& t, const Args& a);
 // glyphs ID: in a text box, the width of "WWWW" and the height of a line (0 in a
 // single-line box), in pixels.

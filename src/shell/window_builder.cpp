@@ -1,0 +1,94 @@
+#include "window_builder.h"
+
+#include "win32/dynamic_api.h"
+
+namespace sorelka::win32 {
+
+bool BuildControls(HWND window, std::span<const ControlSpec> specs, std::span<const PixelRect> at,
+                   const FontSet& fonts, std::span<HWND> out) {
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    const ControlSpec& s = specs[i];
+    if (s.registerClass && !s.registerClass()) return false;
+    HWND parent = s.container >= 0 ? out[static_cast<std::size_t>(s.container)] : window;
+    const PixelRect& r = at[i];
+    HWND h = CreateWindowExW(s.kind.exStyle, s.kind.cls, s.caption, s.kind.style, r.left, r.top, r.width, r.height,
+                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(s.id)), GetModuleHandleW(nullptr),
+                             s.object);
+    out[i] = h;
+    if (!h) return false;
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(s.font)), FALSE);
+  }
+  return true;
+}
+
+void PlaceControls(std::span<const ControlSpec> specs, std::span<const HWND> controls,
+                   std::span<const PixelRect> at, const FontSet& fonts,
+                   const std::function<bool(std::size_t)>& keepFont) {
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    const PixelRect& r = at[i];
+    SetWindowPos(controls[i], nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!keepFont || !keepFont(i))
+      SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(specs[i].font)), TRUE);
+  }
+}
+
+void FitClient(HWND window, int width, int height) {
+  // The frame as it is now, not as AdjustWindowRectEx reckons it: a menu bar may wrap.
+  for (int pass = 0; pass < 2; ++pass) {
+    RECT client, frame;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &frame);
+    const int extraW = width - client.right, extraH = height - client.bottom;
+    if (!extraW && !extraH) return;
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + extraW, frame.bottom - frame.top + extraH,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+const RECT* DpiSuggestion(LPARAM lp) {
+  if (lp == 0 || SentFromElsewhere()) return nullptr;
+  return reinterpret_cast<const RECT*>(lp);
+}
+
+void FrameAfterDpiChange(HWND window, const RECT* suggested, int clientWidth, int clientHeight) {
+  if (suggested)
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  else
+    FitClient(window, clientWidth, clientHeight);
+}
+
+LRESULT ColourControl(HDC dc, HWND control, UINT msg, const std::optional<Colour>& text, bool isEdit,
+                      const std::optional<Colour>& background, HBRUSH backgroundBrush) {
+  if (text && IsWindowEnabled(control)) SetTextColor(dc, ToColorRef(*text));
+  if (msg == WM_CTLCOLOREDIT) {
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
+  if (isEdit) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));  // a disabled box
+  SetBkColor(dc, background ? ToColorRef(*background) : GetSysColor(COLOR_BTNFACE));
+  return reinterpret_cast<LRESULT>(backgroundBrush ? backgroundBrush : GetSysColorBrush(COLOR_BTNFACE));
+}
+
+bool PreTranslateDialogKeys(HWND window, MSG& msg, const DialogKeys& keys) {
+  if (!window || (msg.hwnd != window && !IsChild(window, msg.hwnd))) return false;
+  if (msg.message == kWmDpiChanged) return true;
+  if (msg.message == WM_KEYDOWN) {
+    if (msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
+      keys.tab(!(GetKeyState(VK_SHIFT) & 0x8000));
+      return true;
+    }
+    if (msg.wParam == VK_RETURN) {
+      keys.enter();
+      return true;
+    }
+    if (msg.wParam == VK_ESCAPE && keys.escape()) return true;
+  }
+  // Swallow the characters of the keys taken above.
+  if (msg.message == WM_CHAR &&
+      (msg.wParam == L'\t' || msg.wParam == L'\r' || msg.wParam == L'\n' || (keys.swallowEscapeChar && msg.wParam == 0x1B)))
+    return true;
+  return IsDialogMessageW(window, &msg) != FALSE;
+}
+
+}  // namespace sorelka::win32

@@ -1,0 +1,87 @@
+// The one builder from a table to a window, used by the main window and by the tip and version
+// windows: each turns its table into ControlSpecs (its adapter) and the builder makes the
+// controls in their fonts, places them from twips again when the resolution changes, colours
+// them, keeps the focus across activation and gives the window the keyboard of a dialog.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <span>
+
+#include "fonts.h"
+#include "platform/colour.h"
+#include "platform/pixels.h"
+#include "win32_kinds.h"
+
+namespace sorelka::win32 {
+
+inline COLORREF ToColorRef(const Colour& c) { return RGB(c.r, c.g, c.b); }
+
+// One control as the builder makes it.
+struct ControlSpec {
+  int id;
+  Win32Kind kind;           // class and styles, with the row's own additions
+  const wchar_t* caption;   // never null
+  int container;            // place in the same list of the control that holds it; -1: the window
+  Font font;
+  // A class of our own: registered before the control is made (false: it could not be), and
+  // the object that WM_NCCREATE attaches to it.
+  bool (*registerClass)() = nullptr;
+  void* object = nullptr;
+};
+
+// Makes the controls in order (a container before what it holds), each at its place in pixels
+// and in its font; `out` takes the handles. False at the first one that cannot be made, with
+// the reason in GetLastError().
+bool BuildControls(HWND window, std::span<const ControlSpec> specs, std::span<const PixelRect> at,
+                   const FontSet& fonts, std::span<HWND> out);
+
+// After a change of resolution: every control at its place again and in its font for the
+// new resolution, except where `keepFont(i)` says the control scales its own text.
+void PlaceControls(std::span<const ControlSpec> specs, std::span<const HWND> controls,
+                   std::span<const PixelRect> at, const FontSet& fonts,
+                   const std::function<bool(std::size_t)>& keepFont = {});
+
+// The window's client area made exactly this size, its top left corner kept.
+void FitClient(HWND window, int width, int height);
+
+// WM_DPICHANGED's suggested rectangle when it can be trusted: the system sends it from the
+// window's own thread. Null for none (lParam 0) and for one sent from another thread or
+// process, whose pointer is never read.
+const RECT* DpiSuggestion(LPARAM lp);
+
+// The window's frame after a change of resolution: the rectangle the system suggests, else the
+// client area of the given size with the top left corner kept.
+void FrameAfterDpiChange(HWND window, const RECT* suggested, int clientWidth, int clientHeight);
+
+// The answer to WM_CTLCOLORSTATIC, WM_CTLCOLORBTN or WM_CTLCOLOREDIT: the text in its colour
+// while enabled (a disabled text box grey), on the background given (none: the dialog face;
+// an editable box: the window colour).
+LRESULT ColourControl(HDC dc, HWND control, UINT msg, const std::optional<Colour>& text, bool isEdit,
+                      const std::optional<Colour>& background = {}, HBRUSH backgroundBrush = nullptr);
+
+// The focus a window had when it went to the back, to give back when it returns.
+class FocusMemory {
+ public:
+  void Deactivated() { saved_ = GetFocus(); }
+  HWND Saved() const { return saved_; }
+  void Clear() { saved_ = nullptr; }
+
+ private:
+  HWND saved_ = nullptr;
+};
+
+// The keys a window of the program takes as a dialog does, each its own way.
+struct DialogKeys {
+  std::function<void(bool forward)> tab;
+  std::function<void()> enter;
+  std::function<bool()> escape;  // true when Esc was used
+  bool swallowEscapeChar = false;
+};
+// Tab (without Ctrl), Enter and Esc for `window` and its controls, the characters of the keys
+// taken, then the rest of the dialog keyboard. True when the message was used. A posted
+// WM_DPICHANGED is dropped here: the system sends it, so a posted one is no change at all.
+bool PreTranslateDialogKeys(HWND window, MSG& msg, const DialogKeys& keys);
+
+}  // namespace sorelka::win32
