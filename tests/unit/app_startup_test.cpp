@@ -83,6 +83,7 @@ TEST(Startup, EndAsksForExitAndTheUnloadRunsOnce) {
   f.main.Click(Ctl::Slider);  // handled before the window goes: nothing would undo it
   EXPECT_FALSE(f.desktop.Window(chat).layering.layered);
   f.main.Unload();  // the second way out, WM_DESTROY: nothing more to do
+  EXPECT_EQ(f.desktop.styleWaits.size(), 1u);  // one wait for the restores: the unload ran once
   EXPECT_FALSE(f.desktop.Window(chat).layering.layered);
   EXPECT_EQ(f.desktop.alphaCalls.size(), 1u);  // the one change the user made
   EXPECT_EQ(f.desktop.styleWaits.size(), 1u);  // one wait for the restores: the unload ran once
