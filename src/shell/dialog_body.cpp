@@ -67,21 +67,21 @@ void DialogBody::ScaleText(HWND box, Font font) {
   SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
 }
 
-// The dialogs' adapter to the builder: a row of their table as a ControlSpec.
-ControlSpec DialogBody::SpecOf(std::size_t index) {
+// The dialogs' adapter to the builder: a row of their table as the ControlArgs it is made from.
+ControlArgs DialogBody::ArgsOf(std::size_t index) {
   const DialogControl& c = desc_.controls[index];
   Win32Kind kind = Win32KindOf(c.kind);
   kind.style |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   if (c.background) backgrounds_[index].reset(CreateSolidBrush(ToColorRef(*c.background)));
   const int id = c.kind == DialogKind::Button ? kOkId : kFirstControlId + static_cast<int>(index);
-  ControlSpec spec{id, kind, c.caption ? W(c.caption) : L"", c.container, FontOf(c.font)};
+  ControlArgs args{id, kind, c.caption ? W(c.caption) : L"", c.container, FontOf(c.font)};
   if (c.kind == DialogKind::PictureBox) {
-    if (c.background) spec.kind.exStyle |= WS_EX_CLIENTEDGE;  // the help text's white sheet, sunken
+    if (c.background) args.kind.exStyle |= WS_EX_CLIENTEDGE;  // the help text's white sheet, sunken
     boxes_.push_back(std::make_unique<PictureBox>(PictureFor(c.picture, 32), backgrounds_[index].get()));
-    spec.registerClass = &PictureBox::Register;
-    spec.object = boxes_.back().get();
+    args.registerClass = &PictureBox::Register;
+    args.object = boxes_.back().get();
   }
-  return spec;
+  return args;
 }
 
 bool DialogBody::CreateControls(HWND window) {
@@ -104,10 +104,10 @@ bool DialogBody::CreateControls(HWND window) {
   backgrounds_.clear();
   backgrounds_.resize(n);
   boxes_.clear();
-  specs_.clear();
-  for (std::size_t i = 0; i < n; ++i) specs_.push_back(SpecOf(i));
+  args_.clear();
+  for (std::size_t i = 0; i < n; ++i) args_.push_back(ArgsOf(i));
   controls_.assign(n, nullptr);
-  if (!BuildControls(window, specs_, layout.controls, fonts_, controls_)) return false;
+  if (!BuildControls(window, args_, layout.controls, fonts_, controls_)) return false;
   for (std::size_t i = 0; i < n; ++i) SetUp(i, layout.controls[i]);
   return true;
 }
@@ -146,7 +146,7 @@ void DialogBody::OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   const DialogLayout layout = LayOutDialog(desc_, dpi_);
   // WM_SETFONT would write the help text over in one plain face: only its size changes.
   const auto isRichText = [this](std::size_t i) { return desc_.controls[i].kind == DialogKind::RichText; };
-  PlaceControls(specs_, controls_, layout.controls, fonts_, isRichText);
+  PlaceControls(args_, controls_, layout.controls, fonts_, isRichText);
   for (std::size_t i = 0; i < controls_.size(); ++i)
     if (isRichText(i)) ScaleText(controls_[i], FontOf(desc_.controls[i].font));
   FrameAfterDpiChange(window, suggested, layout.clientWidth, layout.clientHeight);
@@ -156,7 +156,7 @@ void DialogBody::OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
 void DialogBody::Release() {
   // The controls are gone with the window; their pictures, brushes and fonts go too.
   controls_.clear();
-  specs_.clear();
+  args_.clear();
   boxes_.clear();
   backgrounds_.clear();
   icons_.clear();

@@ -46,7 +46,7 @@ class DialogBody {
 
  private:
   HICON PictureFor(Picture p, int size);
-  ControlSpec SpecOf(std::size_t index);
+  ControlArgs ArgsOf(std::size_t index);
   void SetUp(std::size_t index, const PixelRect& at);
   void ScaleText(HWND box, Font font);
 
@@ -54,7 +54,7 @@ class DialogBody {
   HWND window_ = nullptr;
   int dpi_ = 96;
   FontSet fonts_;
-  std::vector<ControlSpec> specs_;  // the table, as the builder reads it
+  std::vector<ControlArgs> args_;  // the table, as the builder reads it
   std::vector<HWND> controls_;
   std::vector<ScopedBrush> backgrounds_;
   std::vector<std::unique_ptr<PictureBox>> boxes_;

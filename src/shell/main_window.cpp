@@ -121,29 +121,29 @@ LRESULT MainWindow::OnCreate() {
   return 0;
 }
 
-// The main window's adapter to the builder: its table's rows as ControlSpecs.
-ControlSpec MainWindow::SpecOf(const ControlDesc& desc) {
+// The main window's adapter to the builder: its table's rows as ControlArgs.
+ControlArgs MainWindow::ArgsOf(const ControlDesc& desc) {
   const int index = static_cast<int>(desc.id);
   Win32Kind kind = Win32KindOf(desc.kind);
   kind.style |= WS_CHILD | WS_CLIPSIBLINGS | (desc.visible ? WS_VISIBLE : 0);
   // Each option group starts a Win32 group; every other control closes the one before it.
   if (desc.group == 0 || index == 0 || ControlTable()[index - 1].group != desc.group) kind.style |= WS_GROUP;
   if (desc.extras.isDefault) kind.style = (kind.style & ~BS_TYPEMASK) | BS_DEFPUSHBUTTON;
-  ControlSpec spec{ControlId(desc.id), kind, desc.caption ? W(desc.caption) : L"",
+  ControlArgs args{ControlId(desc.id), kind, desc.caption ? W(desc.caption) : L"",
                    desc.container ? static_cast<int>(*desc.container) : -1, desc.font};
   if (desc.kind == Kind::Frame) {
     frames_.push_back(std::make_unique<FrameContainer>(desc.colour ? ToColorRef(*desc.colour) : CLR_INVALID));
-    spec.registerClass = &FrameContainer::Register;
-    spec.object = frames_.back().get();
+    args.registerClass = &FrameContainer::Register;
+    args.object = frames_.back().get();
   }
-  return spec;
+  return args;
 }
 
 bool MainWindow::CreateControls() {
   w_.bounds = DesignBounds();
-  specs_.clear();
-  for (const ControlDesc& desc : ControlTable()) specs_.push_back(SpecOf(desc));
-  if (!BuildControls(hwnd(), specs_, Layout().controls, res_.fonts(), w_.controls))
+  args_.clear();
+  for (const ControlDesc& desc : ControlTable()) args_.push_back(ArgsOf(desc));
+  if (!BuildControls(hwnd(), args_, Layout().controls, res_.fonts(), w_.controls))
     return Fail(L"A control of the main window could not be created.");
   for (const ControlDesc& desc : ControlTable())
     if (!SetUpControl(desc, w_.H(desc.id))) return Fail(L"A control of the main window could not be created.");
@@ -205,7 +205,7 @@ void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   if (dpi <= 0) return;
   const Resources::Fonts old = res_.Rescale(dpi);  // kept until no control uses them
   const MainWindowLayout layout = Layout();
-  PlaceControls(specs_, w_.controls, layout.controls, res_.fonts());
+  PlaceControls(args_, w_.controls, layout.controls, res_.fonts());
   SetUpStatusBar(layout);
   tip_.SetDpi(dpi);
   FrameAfterDpiChange(hwnd(), suggested, layout.clientWidth, layout.clientHeight);

@@ -45,7 +45,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnCreate();
   bool CreateControls();
-  ControlSpec SpecOf(const ControlDesc& desc);
+  ControlArgs ArgsOf(const ControlDesc& desc);
   bool SetUpControl(const ControlDesc& desc, HWND h);
   MainWindowLayout Layout() const;
   void SetUpStatusBar(const MainWindowLayout& layout);
@@ -75,7 +75,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
   Win32Form& port_;
   MainForm& form_;
   ModalLoops& loops_;
-  std::vector<ControlSpec> specs_;  // the control table, as the builder reads it
+  std::vector<ControlArgs> args_;  // the control table, as the builder reads it
   std::vector<std::unique_ptr<FrameContainer>> frames_;
   ScopedMenu sendMenu_;  // the hidden popup-only menu; the menu bar goes with the window
   FocusMemory focus_;

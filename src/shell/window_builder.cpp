@@ -4,10 +4,10 @@
 
 namespace sorelka::win32 {
 
-bool BuildControls(HWND window, std::span<const ControlSpec> specs, std::span<const PixelRect> at,
+bool BuildControls(HWND window, std::span<const ControlArgs> rows, std::span<const PixelRect> at,
                    const FontSet& fonts, std::span<HWND> out) {
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    const ControlSpec& s = specs[i];
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const ControlArgs& s = rows[i];
     if (s.registerClass && !s.registerClass()) return false;
     HWND parent = s.container >= 0 ? out[static_cast<std::size_t>(s.container)] : window;
     const PixelRect& r = at[i];
@@ -21,14 +21,14 @@ bool BuildControls(HWND window, std::span<const ControlSpec> specs, std::span<co
   return true;
 }
 
-void PlaceControls(std::span<const ControlSpec> specs, std::span<const HWND> controls,
+void PlaceControls(std::span<const ControlArgs> rows, std::span<const HWND> controls,
                    std::span<const PixelRect> at, const FontSet& fonts,
                    const std::function<bool(std::size_t)>& keepFont) {
-  for (std::size_t i = 0; i < specs.size(); ++i) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
     const PixelRect& r = at[i];
     SetWindowPos(controls[i], nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
     if (!keepFont || !keepFont(i))
-      SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(specs[i].font)), TRUE);
+      SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(rows[i].font)), TRUE);
   }
 }
 

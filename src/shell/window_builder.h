@@ -1,5 +1,5 @@
 // The one builder from a table to a window, used by the main window and by the tip and version
-// windows: each turns its table into ControlSpecs (its adapter) and the builder makes the
+// windows: each turns its table into ControlArgs (its adapter) and the builder makes the
 // controls in their fonts, places them from twips again when the resolution changes, colours
 // them, keeps the focus across activation and gives the window the keyboard of a dialog.
 #pragma once
@@ -19,7 +19,7 @@ namespace sorelka::win32 {
 inline COLORREF ToColorRef(const Colour& c) { return RGB(c.r, c.g, c.b); }
 
 // One control as the builder makes it.
-struct ControlSpec {
+struct ControlArgs {
   int id;
   Win32Kind kind;           // class and styles, with the row's own additions
   const wchar_t* caption;   // never null
@@ -34,12 +34,12 @@ struct ControlSpec {
 // Makes the controls in order (a container before what it holds), each at its place in pixels
 // and in its font; `out` takes the handles. False at the first one that cannot be made, with
 // the reason in GetLastError().
-bool BuildControls(HWND window, std::span<const ControlSpec> specs, std::span<const PixelRect> at,
+bool BuildControls(HWND window, std::span<const ControlArgs> rows, std::span<const PixelRect> at,
                    const FontSet& fonts, std::span<HWND> out);
 
 // After a change of resolution: every control at its place again and in its font for the
 // new resolution, except where `keepFont(i)` says the control scales its own text.
-void PlaceControls(std::span<const ControlSpec> specs, std::span<const HWND> controls,
+void PlaceControls(std::span<const ControlArgs> rows, std::span<const HWND> controls,
                    std::span<const PixelRect> at, const FontSet& fonts,
                    const std::function<bool(std::size_t)>& keepFont = {});
 
