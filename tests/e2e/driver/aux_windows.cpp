@@ -208,4 +208,25 @@ int Terminate(const Target&, const Args& a) {
   return ok ? 0 : 1;
 }
 
+// setprop HWND NAME VALUE / getprop HWND NAME: a window property as any other program could
+// write or read it (records and hooks of the program must not trust what they find there).
+int SetProp(const Target&, const Args& a) {
+  long long value = 0;
+  HWND w = a.size() == 3 ? ParseHandle(a[0]) : nullptr;
+  if (!w || !Number(a, 2, value)) return Fail("usage: setprop HWND NAME VALUE");
+  const bool ok = value == 0 ? (RemovePropW(w, a[1].c_str()), true)
+                             : SetPropW(w, a[1].c_str(), reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(value))) != FALSE;
+  Json j;
+  j.Begin().Key("ok").Bool(ok).End().Print();
+  return ok ? 0 : 1;
+}
+
+int GetProp(const Target&, const Args& a) {
+  HWND w = a.size() == 2 ? ParseHandle(a[0]) : nullptr;
+  if (!w) return Fail("usage: getprop HWND NAME");
+  Json j;
+  j.Begin().Key("ok").Bool(true).Key("value").Int(reinterpret_cast<ULONG_PTR>(GetPropW(w, a[1].c_str()))).End().Print();
+  return 0;
+}
+
 }  // namespace e2e

@@ -11,5 +11,7 @@ int Post(const Target& t, const Args& a);
 int Rich(const Target& t, const Args& a);
 int Windows(const Target& t, const Args& a);
 int Terminate(const Target& t, const Args& a);
+int SetProp(const Target& t, const Args& a);
+int GetProp(const Target& t, const Args& a);
 
 }  // namespace e2e

@@ -466,6 +466,8 @@ const std::vector<Command>& Commands() {
       {L"modules", "modules PID", Modules},
       {L"windows", "windows CLASS", Windows},
       {L"terminate", "terminate PID", Terminate},
+      {L"setprop", "setprop HWND NAME VALUE", SetProp},
+      {L"getprop", "getprop HWND NAME", GetProp},
   };
   return commands;
 }
