@@ -5,7 +5,7 @@ namespace sorelka {
 void AuxForm::Open() {
   if (!window_.Loaded()) {
     if (!window_.Load()) {
-      form_.MessageBox(Text(kWindowNotCreated) + u"\r\n" + window_.LoadFailure(), nullptr, kMbOk | kMbIconError);
+      form_.MessageBox(FailureText(kWindowNotCreated, window_.LoadFailure()), nullptr, kMbOk | kMbIconError);
       return;
     }
     FormLoad();

@@ -6,12 +6,10 @@
 #include "dialogs/dialog_port.h"
 #include "dialogs/tip_text.h"
 #include "platform/desktop.h"
+#include "platform/failure_text.h"
 #include "platform/form_port.h"
 
 namespace sorelka {
-
-// What a window that could not be made says, above the system's reason.
-inline constexpr const char16_t* kWindowNotCreated = u"ウィンドウを作成できませんでした。";
 
 class AuxForm {
  public:

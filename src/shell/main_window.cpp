@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "live_windows_win32.h"
+#include "platform/failure_text.h"
 #include "push_check.h"
 #include "win32/dynamic_api.h"
 #include "win32/subclass.h"
@@ -40,10 +41,11 @@ MainWindow::MainWindow(ControlWindows& windows, Resources& resources, Win32Form&
 bool MainWindow::Create() {
   RECT rc{0, 0, res_.Px(kClientWidthTwips), res_.Px(kClientHeightTwips)};
   AdjustWindowRectEx(&rc, kWindowStyle, TRUE, kWindowExStyle);
+  if (!Register()) return Fail(W(kStartFailed));  // the class: no window yet
   if (CreateWindowBase(kWindowExStyle, W(kWindowCaption), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                        rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr))
     return true;
-  if (!error_) Fail(L"The main window could not be created.");
+  if (!error_) Fail(W(kWindowNotCreated));
   return false;
 }
 
@@ -111,7 +113,7 @@ LRESULT MainWindow::OnCreate() {
     SetWindowPos(w_.H(front), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // Send's mouse moves pop up its hint: a hook in front of its own procedure.
   if (!Subclass::Attach(w_.H(Ctl::Send), SendButtonHook, this)) {
-    Fail(L"A control of the main window could not be created.");
+    Fail(W(kStartFailed));
     return -1;
   }
   LiveWindowOpened();
@@ -144,9 +146,9 @@ bool MainWindow::CreateControls() {
   args_.clear();
   for (const ControlDesc& desc : ControlTable()) args_.push_back(ArgsOf(desc));
   if (!BuildControls(hwnd(), args_, Layout().controls, res_.fonts(), w_.controls))
-    return Fail(L"A control of the main window could not be created.");
+    return Fail(W(kWindowNotCreated));
   for (const ControlDesc& desc : ControlTable())
-    if (!SetUpControl(desc, w_.H(desc.id))) return Fail(L"A control of the main window could not be created.");
+    if (!SetUpControl(desc, w_.H(desc.id))) return Fail(W(kWindowNotCreated));
   return true;
 }
 
@@ -214,7 +216,7 @@ void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
 
 bool MainWindow::CreateMenus() {
   w_.menuBar = CreateMenu();
-  if (!w_.menuBar) return Fail(L"The menu bar could not be created.");
+  if (!w_.menuBar) return Fail(W(kStartFailed));
   for (const MenuDesc& m : MenuTable()) {
     const bool hasItems = std::any_of(MenuTable().begin(), MenuTable().end(),
                                       [&](const MenuDesc& c) { return c.parent == m.id; });
@@ -224,7 +226,7 @@ bool MainWindow::CreateMenus() {
       AppendMenuW(w_.menuBar, MF_STRING, MenuId(m.id), W(m.caption));
     } else {
       HMENU popup = CreatePopupMenu();
-      if (!popup) return Fail(L"A menu could not be created.");
+      if (!popup) return Fail(W(kStartFailed));
       w_.popups[static_cast<int>(m.id)] = popup;
       if (m.onMenuBar)
         AppendMenuW(w_.menuBar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), W(m.caption));

@@ -1,6 +1,7 @@
 #include "win32_error.h"
 
 #include "app/controls.h"
+#include "platform/failure_text.h"
 #include "win32/wide.h"
 
 namespace sorelka::win32 {
@@ -30,8 +31,11 @@ std::wstring SystemErrorText(DWORD error) {
 }
 
 void ReportFailure(const wchar_t* what, DWORD error) {
-  const std::wstring text = std::wstring(what) + L"\r\n\r\n" + SystemErrorText(error) + L" (" + Decimal(error) + L")";
-  MessageBoxW(nullptr, text.c_str(), W(kAppTitle), MB_OK | MB_ICONERROR);
+  // No code, no reason: the system's text for 0 says that all went well.
+  const std::wstring reason = error ? SystemErrorText(error) : std::wstring();
+  const Text text = FailureText(reinterpret_cast<const char16_t*>(what),
+                                TextView(reinterpret_cast<const char16_t*>(reason.data()), reason.size()));
+  MessageBoxW(nullptr, W(text), W(kAppTitle), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace sorelka::win32

@@ -9,7 +9,8 @@ namespace sorelka::win32 {
 // The system's own text for `error`, without its line end; its number when the system has none.
 std::wstring SystemErrorText(DWORD error);
 
-// Shows `what` with the system's own text for `error` in a message box.
+// Shows `what`, and the system's own text for `error` on the next line (none for 0), in a
+// message box titled as the program.
 void ReportFailure(const wchar_t* what, DWORD error);
 
 }  // namespace sorelka::win32

@@ -194,6 +194,22 @@ TEST_F(AuxFormTest, AWindowTheSystemCannotMakeIsToldOfAndTriedAgainAtTheNextOpen
   }
 }
 
+// The start-up's box, built as the tip and version windows' one: what failed in Japanese, the
+// system's reason on the next line, and no empty line when the system gave none.
+TEST(FailureText, SaysWhatFailedThenTheSystemsReason) {
+  const struct {
+    const char16_t* what;
+    const char16_t* reason;
+    const char16_t* box;
+  } rows[] = {
+      {kStartFailed, u"クラスは既に存在します。", u"Sorelka を起動できませんでした。\r\nクラスは既に存在します。"},
+      {kWindowNotCreated, u"メモリ リソースが不足しています。",
+       u"ウィンドウを作成できませんでした。\r\nメモリ リソースが不足しています。"},
+      {kStartFailed, u"", u"Sorelka を起動できませんでした。"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(FailureText(row.what, row.reason), row.box);
+}
+
 TEST_F(AuxFormTest, TheMenuRoutesHelpInfoAndTheHomePage) {
   MainForm main{form, desktop, desktop};
   main.MenuClick(Menu::Help);  // no windows attached: nothing happens
