@@ -1,5 +1,7 @@
 #include "window_builder.h"
 
+#include "app/message_trust.h"
+#include "message_guard.h"
 #include "win32/dynamic_api.h"
 
 namespace sorelka::win32 {
@@ -45,9 +47,16 @@ void FitClient(HWND window, int width, int height) {
   }
 }
 
-const RECT* DpiSuggestion(LPARAM lp) {
-  if (lp == 0 || SentFromElsewhere()) return nullptr;
-  return reinterpret_cast<const RECT*>(lp);
+DpiChange ReadDpiChange(WPARAM wp, LPARAM lp) {
+  const Arrival how = SentFromElsewhere()                        ? Arrival::SentFromElsewhere
+                     : TakenFromQueue(kWmDpiChanged, wp, lp) ? Arrival::Posted
+                                                             : Arrival::SentOnOwnThread;
+  switch (DecideDpiChange(how, LOWORD(wp), lp != 0)) {
+    case DpiAction::Ignore: return {};
+    case DpiAction::Rescale: return {LOWORD(wp), nullptr};
+    case DpiAction::RescaleToSuggestion: return {LOWORD(wp), reinterpret_cast<const RECT*>(lp)};
+  }
+  return {};
 }
 
 void FrameAfterDpiChange(HWND window, const RECT* suggested, int clientWidth, int clientHeight) {
@@ -72,7 +81,6 @@ LRESULT ColourControl(HDC dc, HWND control, UINT msg, const std::optional<Colour
 
 bool PreTranslateDialogKeys(HWND window, MSG& msg, const DialogKeys& keys) {
   if (!window || (msg.hwnd != window && !IsChild(window, msg.hwnd))) return false;
-  if (msg.message == kWmDpiChanged) return true;
   if (msg.message == WM_KEYDOWN) {
     if (msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
       keys.tab(!(GetKeyState(VK_SHIFT) & 0x8000));
