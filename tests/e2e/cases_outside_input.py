@@ -3,7 +3,7 @@ while the way out waits on a hung window, a window property written onto Send, a
 WM_DPICHANGED, each met where the program is most exposed."""
 from harness import case, check, wait_until
 from cases_dpi import check_layout
-from cases_send import CRLF, IDOK, SEND_TIMEOUT_S, chat_target, choose_chat, compose, send, wait_sent
+from cases_send import CRLF, IDOK, chat_target, choose_chat, compose, send, wait_sent
 from cases_translucency import (DEADLINE_S, SEND, app_popups, chosen, click_slider, control,
                                 hung_and_translucent, layered, screen_rect)
 
@@ -33,11 +33,9 @@ def fault_while_waiting(c):
 @case("outside/a_property_written_onto_send_is_never_called")
 def property_on_send(c):
     app, peer = chat_target(c)
-    send_hwnd = control(c, SEND)["hwnd"]
-    c.driver("setprop", str(send_hwnd), "Sorelka.Subclass", str(0x10))
+    c.driver("setprop", str(control(c, SEND)["hwnd"]), "Sorelka.Subclass", str(0x10))
     x, y, w, h = screen_rect(c, SEND)
-    for dx in (0, 3):
-        c.xdotool("mousemove", str(x + w // 2 + dx), str(y + h // 2))
+    c.xdotool("mousemove", str(x + w // 2), str(y + h // 2), "mousemove", str(x + w // 2 + 3), str(y + h // 2))
     app.pid_win = c.driver("find")["pid"]
     wait_until(lambda: app_popups(c), DEADLINE_S, "the hint menu over Send")
     sx, sy, sw, sh = screen_rect(c, STATUS)
