@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "live_windows_win32.h"
-#include "message_guard.h"
 #include "push_check.h"
 #include "way_out.h"
 #include "win32/dynamic_api.h"
@@ -80,8 +79,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT: return OnCtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), msg);
-    case WM_DRAWITEM:  // posted, its pointer means nothing
-      return TakenFromQueue(msg, wp, lp) ? FALSE : OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
     case DM_GETDEFID: return DefaultButton() == Ctl::Count ? 0 : MAKELONG(ControlId(DefaultButton()), DC_HASDEFID);
     case WM_SIZE: SendMessageW(w_.H(Ctl::Status), WM_SIZE, 0, 0); return 0;
     case kWmDpiChanged: OnDpiChanged(ReadDpiChange(wp, lp)); return 0;

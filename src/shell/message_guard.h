@@ -1,8 +1,6 @@
 // The window thread's hook on every message its loops take from the queue (the program's own,
-// a message box's, a menu's, the move and size loops). A posted message that only the system
-// sends, with a pointer in it (app/message_trust.h), becomes WM_NULL before anyone reads it;
-// and, where the system hands the loop its own copy (Wine 8 does), the window procedure asks
-// TakenFromQueue and drops it there.
+// a message box's, a menu's, the move and size loops): a posted message that only the system
+// sends, with a pointer in it (app/message_trust.h), becomes WM_NULL before anyone reads it.
 #pragma once
 #include <windows.h>
 
@@ -21,9 +19,5 @@ class MessageGuard {
  private:
   HHOOK hook_ = nullptr;
 };
-
-// True when the message being handled is the one a loop of this thread last took from the queue
-// (so it was posted, not sent), for the messages that app/message_trust.h drops when posted.
-bool TakenFromQueue(UINT msg, WPARAM wp, LPARAM lp);
 
 }  // namespace sorelka::win32

@@ -1,7 +1,6 @@
 #include "window_builder.h"
 
 #include "app/message_trust.h"
-#include "message_guard.h"
 #include "win32/dynamic_api.h"
 
 namespace sorelka::win32 {
@@ -48,9 +47,8 @@ void FitClient(HWND window, int width, int height) {
 }
 
 DpiChange ReadDpiChange(WPARAM wp, LPARAM lp) {
-  const Arrival how = SentFromElsewhere()                        ? Arrival::SentFromElsewhere
-                     : TakenFromQueue(kWmDpiChanged, wp, lp) ? Arrival::Posted
-                                                             : Arrival::SentOnOwnThread;
+  // A posted one never gets here: the thread's message hook turned it into WM_NULL.
+  const Arrival how = SentFromElsewhere() ? Arrival::SentFromElsewhere : Arrival::SentOnOwnThread;
   switch (DecideDpiChange(how, LOWORD(wp), lp != 0)) {
     case DpiAction::Ignore: return {};
     case DpiAction::Rescale: return {LOWORD(wp), nullptr};
