@@ -86,3 +86,11 @@ windows_program(baseline_window WIN32 SOURCES bench/wine/baseline_window.cpp ben
                 LIBS comctl32 gdi32 user32 kernel32)
 # Its fonts come from the program's own table (src/shell/fonts.h), so the two cannot drift.
 target_include_directories(baseline_window PRIVATE resources src)
+# Loaded into the program by the driver (dpi-changed): WM_DPICHANGED from the window's own thread.
+add_library(dpi_hook SHARED tests/e2e/dpi_hook/dpi_hook.cpp)
+set_target_properties(dpi_hook PROPERTIES PREFIX "")
+target_compile_definitions(dpi_hook PRIVATE ${WIN_DEFS})
+target_link_libraries(dpi_hook PRIVATE user32 kernel32)
+if(MINGW)
+  target_link_options(dpi_hook PRIVATE ${STATIC_FLAGS} -Wl,--kill-at -Wl,--no-insert-timestamp)
+endif()

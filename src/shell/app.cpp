@@ -9,6 +9,10 @@ namespace sorelka::win32 {
 App::App() : resources_(ScreenDpi()) { form_.AttachDialogs(aux_.dialogs()); }
 
 int App::Run(int showCommand) {
+  if (!guard_.Install()) {
+    ReportFailure(L"The program's message hook could not be set.", GetLastError());
+    return 1;
+  }
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
 

@@ -12,6 +12,7 @@
 #include "event_loop_win32.h"
 #include "form_port_win32.h"
 #include "main_window.h"
+#include "message_guard.h"
 #include "modal_loops.h"
 #include "resources.h"
 
@@ -22,10 +23,9 @@ class App {
   App();
   // Shows the main window and runs until the program ends; the process's exit code.
   int Run(int showCommand);
-  // Undoes the translucency the program applied (the last-chance fault handler).
-  void ResetTranslucency() { form_.translucency().ResetAllBeforeExit(); }
 
  private:
+  MessageGuard guard_;  // before any window: no posted pointer reaches one
   ModalLoops loops_;
   Resources resources_;
   Win32Desktop desktop_;

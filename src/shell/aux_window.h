@@ -62,7 +62,9 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
       case WM_CREATE: return OnCreate();
       case WM_COMMAND: OnCommand(LOWORD(wp)); return 0;
       case DM_GETDEFID: return MAKELONG(DialogBody::kOkId, DC_HASDEFID);
-      case kWmDpiChanged: body_.OnDpiChanged(this->hwnd(), LOWORD(wp), DpiSuggestion(lp)); return 0;
+      case kWmDpiChanged:
+        if (const DpiChange change = ReadDpiChange(wp, lp); change.dpi) body_.OnDpiChanged(this->hwnd(), change.dpi, change.suggested);
+        return 0;
       case WM_CTLCOLORSTATIC:
         if (LRESULT brush = body_.CtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp))) return brush;
         break;

@@ -8,6 +8,7 @@
 #include "live_windows_win32.h"
 #include "platform/failure_text.h"
 #include "push_check.h"
+#include "way_out.h"
 #include "win32/dynamic_api.h"
 #include "win32/subclass.h"
 #include "win32/wide.h"
@@ -83,7 +84,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
     case DM_GETDEFID: return DefaultButton() == Ctl::Count ? 0 : MAKELONG(ControlId(DefaultButton()), DC_HASDEFID);
     case WM_SIZE: SendMessageW(w_.H(Ctl::Status), WM_SIZE, 0, 0); return 0;
-    case kWmDpiChanged: OnDpiChanged(LOWORD(wp), DpiSuggestion(lp)); return 0;
+    case kWmDpiChanged: OnDpiChanged(ReadDpiChange(wp, lp)); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_ACTIVATE: return OnActivate(wp, lp);
     case WM_HSCROLL: OnSliderScroll(LOWORD(wp), reinterpret_cast<HWND>(lp)); return 0;
@@ -95,6 +96,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: OnEndSession(wp != FALSE); return 0;
     case kMsgFinish: OnFinish(); return 0;
+    case kMsgWayOut: if (WayOutTaken()) UnloadOnce(); return 0;  // a fault or terminate, on any thread
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_NCDESTROY: OnNcDestroy(); return 0;
     default: return Default(msg, wp, lp);
@@ -104,6 +106,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT MainWindow::OnCreate() {
   w_.main = hwnd();
   loops_.SetMainWindow(hwnd());
+  SetWayOutWindow(hwnd());
   // Made on a screen of another resolution than the system's: fonts for it before any control.
   if (const int dpi = WindowDpi(hwnd()); dpi != res_.Dpi()) (void)res_.Rescale(dpi);
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(res_.AppIcon(false)));
@@ -203,14 +206,15 @@ void MainWindow::SetUpStatusBar(const MainWindowLayout& layout) {
 // later): fonts for it, every control again from where it stands now in twips (so the panel
 // stays as it is), and the frame the system suggests, or the client area sized for the new
 // resolution where no suggestion can be trusted.
-void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
+void MainWindow::OnDpiChanged(const DpiChange& change) {
+  const int dpi = change.dpi;
   if (dpi <= 0) return;
   const Resources::Fonts old = res_.Rescale(dpi);  // kept until no control uses them
   const MainWindowLayout layout = Layout();
   PlaceControls(args_, w_.controls, layout.controls, res_.fonts());
   SetUpStatusBar(layout);
   tip_.SetDpi(dpi);
-  FrameAfterDpiChange(hwnd(), suggested, layout.clientWidth, layout.clientHeight);
+  FrameAfterDpiChange(hwnd(), change.suggested, layout.clientWidth, layout.clientHeight);
   InvalidateRect(hwnd(), nullptr, TRUE);  // the corner picture at its new size
 }
 
@@ -368,6 +372,7 @@ void MainWindow::OnDestroy() {
 
 void MainWindow::OnNcDestroy() {
   loops_.SetMainWindow(nullptr);
+  SetWayOutWindow(nullptr);  // the unload has run at WM_DESTROY
   w_.Clear();  // nothing reaches the destroyed controls through the form port from here on
 }
 

@@ -49,7 +49,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
   bool SetUpControl(const ControlDesc& desc, HWND h);
   MainWindowLayout Layout() const;
   void SetUpStatusBar(const MainWindowLayout& layout);
-  void OnDpiChanged(int dpi, const RECT* suggested);
+  void OnDpiChanged(const DpiChange& change);
   bool CreateMenus();
   void OnCommand(WPARAM wp, LPARAM lp);
   void OnTimer(WPARAM id);

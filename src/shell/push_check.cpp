@@ -10,7 +10,8 @@ constexpr wchar_t kState[] = L"SorelkaPushCheck.State";
 
 LRESULT PushCheckHook(void*, HWND w, UINT msg, WPARAM wp, LPARAM lp, WNDPROC own) noexcept {
   switch (msg) {
-    case BM_GETCHECK: return reinterpret_cast<LRESULT>(GetPropW(w, kState));
+    // The property is data any program may write: read as checked or not, never as more.
+    case BM_GETCHECK: return GetPropW(w, kState) == reinterpret_cast<HANDLE>(BST_CHECKED) ? BST_CHECKED : BST_UNCHECKED;
     case BM_SETCHECK:
       SetPropW(w, kState, reinterpret_cast<HANDLE>(wp == BST_CHECKED ? BST_CHECKED : BST_UNCHECKED));
       InvalidateRect(w, nullptr, FALSE);

@@ -1,5 +1,6 @@
 #include "window_builder.h"
 
+#include "app/message_trust.h"
 #include "win32/dynamic_api.h"
 
 namespace sorelka::win32 {
@@ -45,9 +46,15 @@ void FitClient(HWND window, int width, int height) {
   }
 }
 
-const RECT* DpiSuggestion(LPARAM lp) {
-  if (lp == 0 || SentFromElsewhere()) return nullptr;
-  return reinterpret_cast<const RECT*>(lp);
+DpiChange ReadDpiChange(WPARAM wp, LPARAM lp) {
+  // A posted one never gets here: the thread's message hook turned it into WM_NULL.
+  const Arrival how = SentFromElsewhere() ? Arrival::SentFromElsewhere : Arrival::SentOnOwnThread;
+  switch (DecideDpiChange(how, LOWORD(wp), lp != 0)) {
+    case DpiAction::Ignore: return {};
+    case DpiAction::Rescale: return {LOWORD(wp), nullptr};
+    case DpiAction::RescaleToSuggestion: return {LOWORD(wp), reinterpret_cast<const RECT*>(lp)};
+  }
+  return {};
 }
 
 void FrameAfterDpiChange(HWND window, const RECT* suggested, int clientWidth, int clientHeight) {
@@ -72,7 +79,6 @@ LRESULT ColourControl(HDC dc, HWND control, UINT msg, const std::optional<Colour
 
 bool PreTranslateDialogKeys(HWND window, MSG& msg, const DialogKeys& keys) {
   if (!window || (msg.hwnd != window && !IsChild(window, msg.hwnd))) return false;
-  if (msg.message == kWmDpiChanged) return true;
   if (msg.message == WM_KEYDOWN) {
     if (msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000)) {
       keys.tab(!(GetKeyState(VK_SHIFT) & 0x8000));

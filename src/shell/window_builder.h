@@ -46,10 +46,14 @@ void PlaceControls(std::span<const ControlArgs> rows, std::span<const HWND> cont
 // The window's client area made exactly this size, its top left corner kept.
 void FitClient(HWND window, int width, int height);
 
-// WM_DPICHANGED's suggested rectangle when it can be trusted: the system sends it from the
-// window's own thread. Null for none (lParam 0) and for one sent from another thread or
-// process, whose pointer is never read.
-const RECT* DpiSuggestion(LPARAM lp);
+// The WM_DPICHANGED being handled, when it is to be acted on (app/message_trust.h): only the
+// system's own, sent from the window's own thread (a posted one never reaches a window: the
+// thread's message hook drops it). `suggested` is null where lParam holds none.
+struct DpiChange {
+  int dpi = 0;  // 0: not acted on
+  const RECT* suggested = nullptr;
+};
+DpiChange ReadDpiChange(WPARAM wp, LPARAM lp);
 
 // The window's frame after a change of resolution: the rectangle the system suggests, else the
 // client area of the given size with the top left corner kept.
@@ -80,8 +84,7 @@ struct DialogKeys {
   bool swallowEscapeChar = false;
 };
 // Tab (without Ctrl), Enter and Esc for `window` and its controls, the characters of the keys
-// taken, then the rest of the dialog keyboard. True when the message was used. A posted
-// WM_DPICHANGED is dropped here: the system sends it, so a posted one is no change at all.
+// taken, then the rest of the dialog keyboard. True when the message was used.
 bool PreTranslateDialogKeys(HWND window, MSG& msg, const DialogKeys& keys);
 
 }  // namespace sorelka::win32

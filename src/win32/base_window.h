@@ -1,9 +1,14 @@
 // The base of every window of the program: registers the window class once, attaches the
-// object to its window for exactly the window's life, and routes messages to a member function.
+// object to its window for exactly the window's life (in a table of its own, never through
+// anything another program can write), and routes messages to a member function.
 // A derived class declares `friend class BaseWindow<Derived>;` so its kClassName, FillClass and
 // HandleMessage may stay private.
 #pragma once
 #include <windows.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace sorelka::win32 {
 
@@ -58,22 +63,35 @@ class BaseWindow {
     return atom != 0;
   }
 
+  // Which object each window of the class has, in the program's own memory: GWLP_USERDATA
+  // and window properties can be written by any other program. All the windows of a class
+  // live on the program's one window thread, which alone reads and writes the table.
+  static std::vector<std::pair<HWND, Derived*>>& Objects() {
+    static std::vector<std::pair<HWND, Derived*>> objects;
+    return objects;
+  }
+  static auto Find(HWND hwnd) {
+    return std::find_if(Objects().begin(), Objects().end(), [hwnd](const auto& o) { return o.first == hwnd; });
+  }
+
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-    Derived* self = nullptr;
-    if (msg == WM_NCCREATE) {
+    auto at = Find(hwnd);
+    // The object is attached once, by CreateWindowEx on the program's own thread: a
+    // WM_NCCREATE sent from another thread or process carries another's lpCreateParams.
+    if (msg == WM_NCCREATE && at == Objects().end() && !InSendMessage()) {
       // lpCreateParams sits first in both CREATESTRUCTA and CREATESTRUCTW.
-      self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-      self->hwnd_ = hwnd;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    } else {
-      self = reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+      auto* created = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+      created->hwnd_ = hwnd;
+      Objects().emplace_back(hwnd, created);
+      at = Objects().end() - 1;
     }
     // Messages before WM_NCCREATE (WM_GETMINMAXINFO) and after WM_NCDESTROY find no object.
-    if (!self) return DefaultFor(hwnd, msg, wp, lp);
+    if (at == Objects().end()) return DefaultFor(hwnd, msg, wp, lp);
+    Derived* self = at->second;
     if (msg == WM_NCDESTROY) {
       // The object hears of it first, to drop what it holds of the window, then lets go.
       self->HandleMessage(msg, wp, lp);
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      Objects().erase(Find(hwnd));  // found again: the handler may have made windows
       self->hwnd_ = nullptr;
       return DefaultFor(hwnd, msg, wp, lp);
     }

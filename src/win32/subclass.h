@@ -1,11 +1,14 @@
 // A handler put in front of a window's own procedure: the one way the program subclasses a
-// control. The handler and the procedure it sits on are kept in a window property, not with
-// SetWindowSubclass, which needs common controls 6 and so is missing on Windows 2000. The
-// property goes, and the window has its own procedure back, at WM_NCDESTROY.
+// control. The handler and the procedure it sits on are kept in the program's own table, keyed
+// by the window (not with SetWindowSubclass, which needs common controls 6 and so is missing on
+// Windows 2000; and not in a window property, which any other program may overwrite). The
+// record goes, and the window has its own procedure back, at WM_NCDESTROY. Every subclassed
+// window of the program lives on its one window thread, which alone reads and writes the table.
 #pragma once
 #include <windows.h>
 
-#include <memory>
+#include <algorithm>
+#include <vector>
 
 namespace sorelka::win32 {
 
@@ -16,16 +19,11 @@ class Subclass {
 
   // False when the window has a handler of ours already or the system refused.
   static bool Attach(HWND w, Handler handler, void* context) {
-    if (!w || GetPropW(w, kProp)) return false;
-    auto record = std::make_unique<Record>(Record{handler, context, nullptr});
-    if (!SetPropW(w, kProp, record.get())) return false;
+    if (!w || Find(w) != Table().end()) return false;
     SetLastError(0);
-    record->own = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
-    if (!record->own && GetLastError()) {
-      RemovePropW(w, kProp);
-      return false;
-    }
-    record.release();  // the window holds it until WM_NCDESTROY
+    const auto own = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    if (!own && GetLastError()) return false;
+    Table().push_back(Record{w, handler, context, own});
     return true;
   }
 
@@ -34,22 +32,29 @@ class Subclass {
   }
 
  private:
-  static constexpr wchar_t kProp[] = L"Sorelka.Subclass";
   struct Record {
+    HWND window;
     Handler handler;
     void* context;
     WNDPROC own;
   };
+  static std::vector<Record>& Table() {
+    static std::vector<Record> table;
+    return table;
+  }
+  static std::vector<Record>::iterator Find(HWND w) {
+    return std::find_if(Table().begin(), Table().end(), [w](const Record& r) { return r.window == w; });
+  }
 
   static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-    auto* record = static_cast<Record*>(GetPropW(w, kProp));
-    if (!record) return DefWindowProcW(w, msg, wp, lp);
-    if (msg != WM_NCDESTROY) return record->handler(record->context, w, msg, wp, lp, record->own);
+    const auto at = Find(w);
+    if (at == Table().end()) return DefWindowProcW(w, msg, wp, lp);
+    const Record record = *at;  // a copy: the handler may subclass another window
+    if (msg != WM_NCDESTROY) return record.handler(record.context, w, msg, wp, lp, record.own);
     // The window's last message: the handler hears it, then the window is as it was made.
-    const std::unique_ptr<Record> owned(record);
-    RemovePropW(w, kProp);
-    SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(owned->own));
-    return owned->handler(owned->context, w, msg, wp, lp, owned->own);
+    Table().erase(at);
+    SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.own));
+    return record.handler(record.context, w, msg, wp, lp, record.own);
   }
 };
 

@@ -1,5 +1,7 @@
 #include "dpi.h"
 
+#include <string>
+
 #include "json.h"
 #include "remote_status.h"
 
@@ -8,6 +10,13 @@ namespace e2e {
 namespace {
 
 constexpr UINT kWmDpiChanged = 0x02E0;
+
+// As tests/e2e/dpi_hook reads it.
+struct DpiAsk {
+  RECT suggested;
+  LONG dpi;
+  LONG done;
+};
 
 struct ProcessHandle {
   HANDLE h;
@@ -46,17 +55,29 @@ int DpiChanged(const Target& t, const Args& a) {
     return Fail("usage: dpi-changed DPI (LEFT TOP RIGHT BOTTOM | --lparam VALUE)");
   for (int i = 0; i < 4; ++i)
     if (!ParseInt(a[i + 1], v[i])) return Fail("usage: dpi-changed DPI (LEFT TOP RIGHT BOTTOM | --lparam VALUE)");
+  // The system sends it from the window's own thread: a hook of ours in the program does.
   DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
+  const DWORD thread = GetWindowThreadProcessId(w, &pid);
   ProcessHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
   if (!process.h) return Fail("the program's process could not be opened");
-  RemoteBuffer buffer(process.h, sizeof(RECT));
-  const RECT suggested{static_cast<LONG>(v[0]), static_cast<LONG>(v[1]), static_cast<LONG>(v[2]),
-                       static_cast<LONG>(v[3])};
-  if (!buffer.valid() || !buffer.Write(0, &suggested, sizeof suggested)) return Fail("no room in the program");
-  bool done = false;
-  SendWithTimeout(w, kWmDpiChanged, MAKEWPARAM(dpi, dpi), buffer.address(), &done);
-  return Answer(w, done);
+  RemoteBuffer buffer(process.h, sizeof(DpiAsk));
+  const DpiAsk ask{{static_cast<LONG>(v[0]), static_cast<LONG>(v[1]), static_cast<LONG>(v[2]), static_cast<LONG>(v[3])},
+                   static_cast<LONG>(dpi), 0};
+  if (!buffer.valid() || !buffer.Write(0, &ask, sizeof ask)) return Fail("no room in the program");
+  wchar_t path[MAX_PATH];
+  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring dll(path, n);
+  dll = dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"dpi_hook.dll";
+  HMODULE module = LoadLibraryW(dll.c_str());
+  auto* proc = module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, "DpiHook"))) : nullptr;
+  HHOOK hook = proc ? SetWindowsHookExW(WH_GETMESSAGE, proc, module, thread) : nullptr;
+  if (!hook) return Fail("dpi_hook.dll could not be hooked into the program");
+  PostMessageW(w, RegisterWindowMessageW(L"SorelkaE2E.DpiChanged"), 0, buffer.address());
+  DpiAsk now{};
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < 5000 && !now.done; Sleep(5))
+    if (!buffer.Read(&now, sizeof now)) break;
+  UnhookWindowsHookEx(hook);
+  return Answer(w, now.done != 0);
 }
 
 // Another process's font handles cannot be read under Wine (WM_GETFONT is not answered
