@@ -65,6 +65,10 @@ TEST(CharacterCodes, Utf8CodePageSendsOnlyWhatIsOneByte) {
     EXPECT_EQ(FirstCharacterWithoutCode(desktop, c.text, LineBreaks::Refused), c.refused);
   }
   EXPECT_EQ(LineCodes(desktop, u"a\u00A5"), (std::vector<std::uint32_t>{0x61, 0x5C}));
+  // The conversion itself: every character but a lone surrogate has bytes of its own.
+  EXPECT_EQ(desktop.ToAnsi(u"aéあ\U0001F600"), "a\xC3\xA9\xE3\x81\x82\xF0\x9F\x98\x80");
+  EXPECT_TRUE(desktop.AnsiCarries(u"aéあ\U0001F600"));
+  EXPECT_FALSE(desktop.AnsiCarries(u"a\xD800"));
 }
 
 // CR LF is one break and so is every other CR or LF; what is left once lines were sent keeps
