@@ -23,42 +23,18 @@ std::u16string FromCp932(std::string_view bytes);
 std::string ToUtf8(std::u16string_view text, bool* usedDefault = nullptr);
 #else
 
-// Neither WC_NO_BEST_FIT_CHARS nor lpUsedDefaultChar: a lone surrogate as U+FFFD, which does
-// not convert back to it.
-inline std::string ToUtf8(std::u16string_view text, bool* usedDefault = nullptr) {
+// `codeSet` is "CP932", or "UTF-8" as a system's code page, where a lone surrogate has no bytes.
+inline std::string ToCodeSet(const char* codeSet, std::u16string_view text, bool* usedDefault) {
   if (usedDefault) *usedDefault = false;
   std::string out;
+  iconv_t cd = iconv_open(codeSet, "UTF-16LE");
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv code set missing");
   for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    else if (c >= 0xD800 && c < 0xE000) {
-      c = 0xFFFD;
-      if (usedDefault) *usedDefault = true;
-    }
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else {
-      const int extra = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-      constexpr unsigned char kLead[] = {0, 0xC0, 0xE0, 0xF0};
-      out.push_back(static_cast<char>(kLead[extra] | (c >> (6 * extra))));
-      for (int k = extra - 1; k >= 0; --k) out.push_back(static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F)));
-    }
-  }
-  return out;
-}
-
-inline std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr) {
-  if (usedDefault) *usedDefault = false;
-  std::string out;
-  iconv_t cd = iconv_open("CP932", "UTF-16LE");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv CP932 missing");
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] < 0x80) {  // ASCII is itself in code page 932; iconv per unit is slow
+    if (text[i] < 0x80) {  // ASCII is itself in both; iconv per unit is slow
       out.push_back(static_cast<char>(text[i]));
       continue;
     }
-    if (JisEquivalent(text[i]) != text[i]) {  // a code only by best fit on Windows
+    if (JisEquivalent(text[i]) != text[i] && std::string_view(codeSet) == "CP932") {  // best fit only
       out.push_back('?');
       if (usedDefault) *usedDefault = true;
       continue;
@@ -89,6 +65,12 @@ inline std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr
   }
   iconv_close(cd);
   return out;
+}
+inline std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr) {
+  return ToCodeSet("CP932", text, usedDefault);
+}
+inline std::string ToUtf8(std::u16string_view text, bool* usedDefault = nullptr) {
+  return ToCodeSet("UTF-8", text, usedDefault);
 }
 
 inline std::u16string FromCp932(std::string_view bytes) {
