@@ -40,7 +40,8 @@ bool OneCodePerUnit(const Ansi& bytes, std::size_t units, const LeadBytes& lead)
   return i == bytes.size() && codes == units;
 }
 
-// `piece` holds the JIS X 0208 equivalents already.
+// `piece` holds the JIS X 0208 equivalents already. A surrogate is never one code: each unit is
+// posted on its own.
 bool EveryCharacterHasACode(Desktop& desktop, TextView piece, LineBreaks breaks, const LeadBytes& lead) {
   if (std::any_of(piece.begin(), piece.end(), IsSurrogate)) return false;
   if (breaks == LineBreaks::Refused && std::any_of(piece.begin(), piece.end(), IsLineBreak)) return false;
