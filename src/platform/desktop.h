@@ -95,11 +95,12 @@ class Desktop {
   // when no program takes the file or address, nothing is shown.
   virtual void ShellOpen(const char* file) = 0;
 
-  // --- code page 932 ---
-  // Characters without a code become the system's default character '?'.
+  // --- code page 932 (the system's ANSI code page, which may be another, UTF-8 included) ---
+  // No best fit: a character without a code of its own becomes the default character '?'.
   virtual Ansi ToAnsi(TextView text) = 0;
   // True when ToAnsi(text) uses no default character: every character has a code of its own
-  // or a best-fit one (WideCharToMultiByte's lpUsedDefaultChar stays FALSE).
+  // (WC_NO_BEST_FIT_CHARS, lpUsedDefaultChar FALSE; where the code page takes neither, as UTF-8
+  // does, the bytes convert back to the text).
   virtual bool AnsiCarries(TextView text) = 0;
   virtual Text FromAnsi(std::string_view bytes) = 0;
   virtual bool IsLeadByte(unsigned char byte) = 0;   // IsDBCSLeadByte

@@ -68,9 +68,10 @@ SendRequest SendCommand::TakeRequest(const ChatTarget& target, std::vector<Text>
 }
 
 bool SendCommand::EveryCharacterHasACode(const Text& message, const ComposeOptions& options) {
-  TextView missing = FirstCharacterWithoutCode(desktop_, message);
+  // The message's line breaks part its lines; one in the insert would be typed.
+  TextView missing = FirstCharacterWithoutCode(desktop_, message, LineBreaks::Separate);
   if (missing.empty() && (options.header || options.footer || options.everyWord))
-    missing = FirstCharacterWithoutCode(desktop_, options.insert);
+    missing = FirstCharacterWithoutCode(desktop_, options.insert, LineBreaks::Refused);
   if (missing.empty()) return true;
   form_.MessageBox(kNoCode + Text(missing), nullptr, kMbOk);
   return false;

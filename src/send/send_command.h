@@ -34,8 +34,8 @@ class SendCommand {
   void Send(const ChatTarget& target);
   // The lines the send mode takes of the box's lines, with the options as the window shows them.
   SendRequest TakeRequest(const ChatTarget& target, std::vector<Text> lines);
-  // True when code page 932 has a code for every character of the message and of the insert
-  // where the options put it in; otherwise says which character it lacks.
+  // True when every character of the message, and of the insert where the options put it in,
+  // can be typed as one code page 932 code; otherwise says which character cannot.
   bool EveryCharacterHasACode(const Text& message, const ComposeOptions& options);
   // Composes every line, or says why the send cannot go out; nothing when it cannot.
   std::optional<std::vector<Text>> Compose(const SendRequest& request);

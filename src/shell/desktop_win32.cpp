@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "win32/ansi_text.h"
 #include "win32/dynamic_api.h"
 
 namespace sorelka::win32 {
@@ -77,23 +78,13 @@ void Win32Desktop::ShellOpen(const char* file) {
 }
 
 Ansi Win32Desktop::ToAnsi(TextView text) {
-  if (text.empty()) return Ansi();
-  const auto* src = reinterpret_cast<const wchar_t*>(text.data());
-  int n = WideCharToMultiByte(CP_ACP, 0, src, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  Ansi out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, src, static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+  Ansi out;
+  ToAnsiExact(CP_ACP, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &out);
   return out;
 }
 
 bool Win32Desktop::AnsiCarries(TextView text) {
-  if (text.empty()) return true;
-  BOOL usedDefault = FALSE;
-  // Only counted, not converted: no buffer for a long text. A code page that takes no
-  // lpUsedDefaultChar (UTF-8) fails the call; it has a code for every character but a lone
-  // surrogate, which WideCharToMultiByte then reports as invalid.
-  const int n = WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(text.data()),
-                                    static_cast<int>(text.size()), nullptr, 0, nullptr, &usedDefault);
-  return n > 0 ? usedDefault == FALSE : GetLastError() == ERROR_INVALID_PARAMETER;
+  return ToAnsiExact(CP_ACP, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), nullptr);
 }
 
 Text Win32Desktop::FromAnsi(std::string_view bytes) {

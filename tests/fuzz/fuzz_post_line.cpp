@@ -56,7 +56,8 @@ std::uint32_t ExpectedCode(char16_t unit) {
   static std::vector<std::int64_t> known(0x10000, -1);
   std::int64_t& code = known[unit];
   if (code < 0) {
-    const std::string b = testing::ToCp932(TextView(&unit, 1));
+    const char16_t typed = JisEquivalent(unit);  // ¥ is typed as 0x5C
+    const std::string b = testing::ToCp932(TextView(&typed, 1));
     if (b.size() == 2) {
       const int c = (static_cast<unsigned char>(b[0]) << 8) | static_cast<unsigned char>(b[1]);
       code = static_cast<std::uint32_t>(c >= 0x8000 ? c - 0x10000 : c);

@@ -139,7 +139,7 @@ TEST(SendCommand, AnsweringYesLiftsTheLimiterForLaterSends) {
 }
 
 TEST(SendCommand, OneLineModeRefusesSeveralLines) {
-  for (const char16_t* message : {u"ab\r\ncd", u"abc\r\n", u"\r\n"}) {
+  for (const char16_t* message : {u"ab\r\ncd", u"abc\r\n", u"\r\n", u"ab\ncd", u"ab\rcd"}) {
     Fixture f(KindChat, Ctl::Default);
     f.form.SetText(Ctl::Message, message);
     f.send.Click(f.target);
@@ -225,7 +225,7 @@ TEST(SendCommand, LongLinesAreFetchedWhole) {
 
 TEST(SendCommand, StoppedSendKeepsOnlyTheLinesNotSent) {
   Fixture f(KindChat, Ctl::AA);
-  const Text message = u"ab\r\ncd\r\nef";
+  const Text message = u"ab\ncd\r\nef";
   f.form.SetText(Ctl::Message, message);
   // The chat room closes right after the first line was sent.
   f.desktop.postHook = [&](Hwnd w, std::uint32_t m) {
@@ -486,6 +486,9 @@ TEST(SendCommand, CharactersWithoutACodeAreRefusedNeverReplaced) {
       {u"ab", u"\u20AC", Ctl::EveryWord, u"\u20AC"},
       {u"ab", u"\u20AC", Ctl::Count, nullptr},                     // an insert left out is not looked at
       {u"\u20AC\r\n1\r\n2\r\n3\r\n4\r\n5", u"", Ctl::Count, u"\u20AC"},  // before the flood question
+      {u"café\r\na·b", u"", Ctl::Count, u"é"},                 // look-alikes by best fit only
+      {u"ab", u"*\r*", Ctl::Header, u"\r"},                      // an insert's line break would be typed
+      {u"ab", u"\n", Ctl::EveryWord, u"\n"},
   };
   for (const auto& c : cases) {
     Fixture f(KindChat, Ctl::AA);
@@ -525,12 +528,12 @@ TEST(SendCommand, TextSetIntoTheBoxDuringTheSendSurvivesIt) {
   }
 }
 
-// The box is read once, whole, and split at CR LF: sixty thousand lines reach the flood
+// The box is read once, whole, and split into lines: sixty thousand lines reach the flood
 // question after that one read, and the question and the one-line check count that split.
-TEST(SendCommand, TheBoxIsReadOnceAndSplitAtCrLf) {
+TEST(SendCommand, TheBoxIsReadOnceAndSplitAtEveryLineBreak) {
   Fixture f(KindChat, Ctl::AA);
   Text message = u"a";
-  for (int i = 1; i < 60000; ++i) message += u"\r\na";
+  for (int i = 1; i < 60000; ++i) message += u"\ra";  // lone CRs: 60,000 lines
   f.form.SetText(Ctl::Message, message);
   int readsAtTheQuestion = -1;
   f.form.onBox = [&] { readsAtTheQuestion = f.form.messageReads; };
@@ -539,40 +542,11 @@ TEST(SendCommand, TheBoxIsReadOnceAndSplitAtCrLf) {
   EXPECT_EQ(readsAtTheQuestion, 1);
   EXPECT_TRUE(f.desktop.posted.empty());
 
-  // A lone CR or LF is no line break: one line, so neither the question nor the refusal.
-  Fixture g(KindChat, Ctl::Default);
-  g.form.SetText(Ctl::Message, u"a\rb\nc\n\rd");
-  g.send.Click(g.target);
-  EXPECT_TRUE(g.form.boxes.empty());
-  EXPECT_EQ(g.Count(kWmCommand), 1u);
-}
-
-TEST(MessageLines, SplitAtCrLfOnly) {
-  const struct {
-    const char16_t* text;
-    std::vector<Text> lines;
-  } cases[] = {
-      {u"", {u""}},
-      {u"a", {u"a"}},
-      {u"\r\n", {u"", u""}},
-      {u"ab\r\ncd", {u"ab", u"cd"}},
-      {u"ab\r\n", {u"ab", u""}},
-      {u"\r\n\r\nx", {u"", u"", u"x"}},
-      {u"a\rb\nc", {u"a\rb\nc"}},
-      {u"a\n\r\nb\r", {u"a\n", u"b\r"}},
-      {u"a\r\r\nb", {u"a\r", u"b"}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::PrintToString(Text(c.text)));
-    const std::vector<Text> lines = SplitLines(c.text);
-    EXPECT_EQ(lines, c.lines);
-    // Dropping the first n lines leaves the text of the lines after them.
-    for (std::size_t n = 0; n <= lines.size(); ++n) {
-      Text rest;
-      for (std::size_t i = n; i < lines.size(); ++i) rest += (i > n ? u"\r\n" : u"") + lines[i];
-      EXPECT_EQ(WithoutFirstLines(c.text, n), rest) << n;
-    }
-  }
+  // Lines parted by a CR, an LF and CR LF each go out with their own send; no break is typed.
+  Fixture h(KindChat, Ctl::AA);
+  h.form.SetText(Ctl::Message, u"ab\rcd\nef\r\ngh");
+  h.send.Click(h.target);
+  EXPECT_EQ(h.Transcript(), u"ab|cd|ef|gh|");
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
-// Code page 932 conversions for the native tests, through iconv, with '?' for what has no code
-// (iconv has no best-fit mappings: what it cannot convert is what Windows gives '?' for, or a
-// best-fit character the tests do not use).
+// Code page 932 conversions for the native tests, through iconv, as the system converts without
+// best fit: '?' for what has no code of its own. iconv makes no best fit but gives the characters
+// of the JIS X 0208 equivalents list codes of their own, which Windows does not: they are '?' too.
 #pragma once
 #include <string>
+
+#include "send/jis_equivalents.h"
 #ifndef _WIN32
 #include <iconv.h>
 
@@ -14,19 +16,27 @@ namespace sorelka::testing {
 // `usedDefault`, when given, is set as WideCharToMultiByte's lpUsedDefaultChar: true when some
 // character had no code and became '?'.
 #ifdef _WIN32
-// The unit tests built as a Windows program (mingw has no iconv): cp932_win32.cpp.
+// The unit tests built as a Windows program (mingw has no iconv): cp932_win32.cpp, through the
+// program's own conversion. ToUtf8 is that conversion into UTF-8 as a system's code page.
 std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr);
 std::u16string FromCp932(std::string_view bytes);
+std::string ToUtf8(std::u16string_view text, bool* usedDefault = nullptr);
 #else
 
-inline std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr) {
+// `codeSet` is "CP932", or "UTF-8" as a system's code page, where a lone surrogate has no bytes.
+inline std::string ToCodeSet(const char* codeSet, std::u16string_view text, bool* usedDefault) {
   if (usedDefault) *usedDefault = false;
   std::string out;
-  iconv_t cd = iconv_open("CP932", "UTF-16LE");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv CP932 missing");
+  iconv_t cd = iconv_open(codeSet, "UTF-16LE");
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv code set missing");
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] < 0x80) {  // ASCII is itself in code page 932; iconv per unit is slow
+    if (text[i] < 0x80) {  // ASCII is itself in both; iconv per unit is slow
       out.push_back(static_cast<char>(text[i]));
+      continue;
+    }
+    if (JisEquivalent(text[i]) != text[i] && std::string_view(codeSet) == "CP932") {  // best fit only
+      out.push_back('?');
+      if (usedDefault) *usedDefault = true;
       continue;
     }
     // One UTF-16 unit at a time (a surrogate pair is converted together when whole).
@@ -55,6 +65,12 @@ inline std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr
   }
   iconv_close(cd);
   return out;
+}
+inline std::string ToCp932(std::u16string_view text, bool* usedDefault = nullptr) {
+  return ToCodeSet("CP932", text, usedDefault);
+}
+inline std::string ToUtf8(std::u16string_view text, bool* usedDefault = nullptr) {
+  return ToCodeSet("UTF-8", text, usedDefault);
 }
 
 inline std::u16string FromCp932(std::string_view bytes) {

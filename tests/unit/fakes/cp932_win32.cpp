@@ -1,18 +1,19 @@
 // Code page 932 conversions for the unit tests built as a Windows program (mingw has no
-// iconv): the system's own tables, one character at a time like the iconv version, so a
-// character without a code becomes '?' (one per UTF-16 unit) and no best fit is made.
+// iconv): the program's own conversion with the system's tables, one character at a time like
+// the iconv version, so a character without a code of its own becomes '?' (one per UTF-16 unit).
 #include <windows.h>
 
 #include "fakes/cp932.h"
+#include "win32/ansi_text.h"
 
 namespace sorelka::testing {
+namespace {
 
-std::string ToCp932(std::u16string_view text, bool* usedDefault) {
-  constexpr UINT kCp932 = 932;
+std::string ToCodePage(UINT codePage, std::u16string_view text, bool* usedDefault) {
   if (usedDefault) *usedDefault = false;
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] < 0x80) {  // ASCII is itself in code page 932; a call per unit is slow
+    if (text[i] < 0x80) {  // ASCII is itself in both code pages; a call per unit is slow
       out.push_back(static_cast<char>(text[i]));
       continue;
     }
@@ -20,19 +21,21 @@ std::string ToCp932(std::u16string_view text, bool* usedDefault) {
     if (text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
         text[i + 1] < 0xE000)
       units = 2;
-    char buf[8];
-    BOOL used = FALSE;
-    const int n = WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(&text[i]),
-                                      units, buf, sizeof buf, nullptr, &used);
-    if (n <= 0 || used) {
-      out.append(static_cast<std::size_t>(units), '?');
+    std::string bytes;
+    if (!win32::ToAnsiExact(codePage, reinterpret_cast<const wchar_t*>(&text[i]), units, &bytes)) {
       if (usedDefault) *usedDefault = true;
-    } else
-      out.append(buf, static_cast<std::size_t>(n));
+      if (codePage != CP_UTF8) bytes.assign(static_cast<std::size_t>(units), '?');
+    }
+    out += bytes;
     i += static_cast<std::size_t>(units) - 1;
   }
   return out;
 }
+
+}  // namespace
+
+std::string ToCp932(std::u16string_view text, bool* usedDefault) { return ToCodePage(932, text, usedDefault); }
+std::string ToUtf8(std::u16string_view text, bool* usedDefault) { return ToCodePage(CP_UTF8, text, usedDefault); }
 
 std::u16string FromCp932(std::string_view bytes) {
   constexpr UINT kCp932 = 932;
