@@ -208,12 +208,6 @@ TEST_F(AuxFormTest, TheMenuRoutesHelpInfoAndTheHomePage) {
   EXPECT_FALSE(main.ExitRequested());
 }
 
-TEST(HomePage, IsOneAsciiWebAddress) {
-  const std::string url = kHomePageUrl;
-  EXPECT_TRUE(url.rfind("https://", 0) == 0 || url.rfind("http://", 0) == 0) << url;
-  for (char ch : url) EXPECT_TRUE(ch > ' ' && ch < 0x7F) << url;
-}
-
 TEST(LiveWindows, TheLastWindowClosedEndsTheLoopOnce) {
   LiveWindows live;
   live.Opened();  // main window
