@@ -14,11 +14,6 @@ HICON LoadIconPx(int id, int px) {
 
 }  // namespace
 
-int ScreenDpi() {
-  WindowDc screen(nullptr);
-  return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-
 Resources::Resources(int dpi) : dpi_(dpi), fonts_(dpi) {
   LoadForDpi();
   const int iconIds[3] = {IDI_MESSENGER, IDI_CHAT, IDI_INFO};

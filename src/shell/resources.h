@@ -7,6 +7,7 @@
 
 #include "app/controls.h"
 #include "fonts.h"
+#include "win32/dynamic_api.h"  // ScreenDpi: the resolution the resources are first made for
 #include "win32/handles.h"
 #include "platform/pixels.h"
 
@@ -41,8 +42,5 @@ class Resources {
   ScopedIcon appSmall_, appBig_;
   ScopedBitmap corner_;
 };
-
-// The screen's resolution, dots per inch.
-int ScreenDpi();
 
 }  // namespace sorelka::win32
