@@ -45,8 +45,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnCreate();
   bool CreateControls();
-  ControlArgs ArgsOf(const ControlDesc& desc);
-  bool SetUpControl(const ControlDesc& desc, HWND h);
+  ControlArgs ArgsFor(const ControlRow<Ctl>& desc);
   MainWindowLayout Layout() const;
   void SetUpStatusBar(const MainWindowLayout& layout);
   void OnDpiChanged(int dpi, const RECT* suggested);

@@ -37,4 +37,13 @@ HICON Resources::StatusIcon(int index) const {
   return index >= 0 && index < static_cast<int>(statusIcons_.size()) ? statusIcons_[index].get() : nullptr;
 }
 
+HICON Resources::StatusIcon(Picture p) const {
+  switch (p) {
+    case Picture::Messenger: return StatusIcon(0);
+    case Picture::Chat: return StatusIcon(1);
+    case Picture::Unknown: return StatusIcon(2);
+    default: return nullptr;
+  }
+}
+
 }  // namespace sorelka::win32
