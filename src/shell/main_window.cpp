@@ -53,14 +53,7 @@ bool MainWindow::Fail(const wchar_t* what) {
 
 void MainWindow::Show(int showCommand) {
   // The menu bar may wrap or differ in height: make the client area exact once it is there.
-  RECT client{0, 0, res_.Px(kClientWidthTwips), res_.Px(kClientHeightTwips)};
-  RECT actual, win;
-  GetClientRect(hwnd(), &actual);
-  GetWindowRect(hwnd(), &win);
-  const int extraH = client.bottom - actual.bottom, extraW = client.right - actual.right;
-  if (extraH || extraW)
-    SetWindowPos(hwnd(), nullptr, 0, 0, win.right - win.left + extraW, win.bottom - win.top + extraH,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClient(hwnd(), res_.Px(kClientWidthTwips), res_.Px(kClientHeightTwips));
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
   SetTimer(hwnd(), kTimer1, kTimer1Ms, nullptr);

@@ -55,6 +55,12 @@ bool SentFromElsewhere() {
   return !fn || fn(nullptr) != ISMEX_NOSEND;
 }
 
+bool IsHungAppWindowLate(HWND window) {
+  using Fn = BOOL(WINAPI*)(HWND);
+  static Fn fn = Load<Fn>(L"user32.dll", "IsHungAppWindow");
+  return fn && fn(window);
+}
+
 int ScreenDpi() {
   WindowDc screen(nullptr);
   return GetDeviceCaps(screen.get(), LOGPIXELSY);

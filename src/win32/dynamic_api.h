@@ -31,6 +31,9 @@ inline constexpr UINT kWmDpiChanged = 0x02E0;
 // such, since only newer systems send the messages that carry such pointers.
 bool SentFromElsewhere();
 
+// IsHungAppWindow (user32, undocumented before XP): false where it is missing.
+bool IsHungAppWindowLate(HWND window);
+
 // The screen's resolution, dots per inch: the only one Windows before 10 knows for a window.
 int ScreenDpi();
 

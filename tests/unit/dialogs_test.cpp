@@ -7,7 +7,7 @@
 #include "app/main_form.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/dialogs.h"
-#include "dialogs/home_page.h"
+#include "app/home_page.h"
 #include "dialogs/live_windows.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
