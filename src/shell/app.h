@@ -4,7 +4,7 @@
 #include "win32_headers.h"  // <windows.h> without its MessageBox macro
 
 #include "app/main_form.h"
-#include "app_windows.h"
+#include "aux_windows.h"
 #include "control_windows.h"
 #include "desktop_win32.h"
 #include "event_loop_win32.h"
