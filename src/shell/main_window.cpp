@@ -197,8 +197,8 @@ void MainWindow::OnCommand(WPARAM wp, LPARAM lp) {
   const int id = LOWORD(wp);
   if (lp == 0 && id >= kFirstMenuId && id < MenuId(Menu::Count)) {
     form_.MenuClick(static_cast<Menu>(id - kFirstMenuId));
-  } else if (id >= ControlId(Ctl{}) && id < ControlId(Ctl::Count) && HIWORD(wp) == BN_CLICKED) {
-    ClickControl(static_cast<Ctl>(id - ControlId(Ctl{})));
+  } else if (id >= kFirstControlId<Ctl> && id < ControlId(Ctl::Count) && HIWORD(wp) == BN_CLICKED) {
+    ClickControl(static_cast<Ctl>(id - kFirstControlId<Ctl>));
   }
   // "終了": every window of the program goes at once, once the loops below have unwound.
   if (form_.ExitRequested()) loops_.Request(LoopRule::Ending::Exit);
