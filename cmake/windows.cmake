@@ -13,9 +13,7 @@ else()
   set(UTF8_SOURCE -finput-charset=UTF-8)
 endif()
 
-# Windows 2000 is the oldest system served; anything newer is loaded at run time.
-set(WIN_DEFS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500 WINVER=0x0500
-    _WIN32_IE=0x0501)
+include(${CMAKE_CURRENT_LIST_DIR}/win32_sources.cmake)  # WIN_DEFS, DESKTOP_PORT_SOURCES
 
 # A static, Unicode Windows program. Usage: windows_program(NAME [WIN32] SOURCES... LIBS...)
 function(windows_program name)
@@ -76,9 +74,8 @@ windows_program(url_handler WIN32 SOURCES tests/e2e/url_handler/url_handler.cpp 
 
 # Figures taken under Wine against the stand-in chat windows (bench/wine/run.sh).
 # It drives the program's own desktop and event-loop ports, so it compiles those shell files itself.
-windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp src/shell/desktop_win32.cpp
-                src/shell/event_loop_win32.cpp src/shell/modal_loops.cpp src/shell/window_alpha.cpp
-                src/shell/style_worker.cpp src/win32/dynamic_api.cpp
+windows_program(wine_bench SOURCES bench/wine/wine_bench.cpp ${DESKTOP_PORT_SOURCES}
+                src/shell/event_loop_win32.cpp src/shell/modal_loops.cpp
                 tests/e2e/driver/remote_status.cpp LIBS sorelka_core user32 kernel32)
 windows_program(bare_window WIN32 SOURCES bench/wine/bare_window.cpp LIBS user32 kernel32)
 # The baseline the assistant's footprint is held against: its control classes, fonts and manifest.

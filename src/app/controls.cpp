@@ -15,40 +15,23 @@ constexpr ControlExtras kDefaultButton{.isDefault = true};
 constexpr ControlExtras kInsertLimit{.textLimit = kPlusWordMaxLength};  // a decoration, not a document
 constexpr ControlExtras kUnlimited{.textLimit = kNoTextLimit};         // as much as the user pastes
 constexpr ControlExtras kSliderRange{.rangeMin = kSliderMin, .rangeMax = kSliderMax};
+// Before the first choice the status bar shows only the information picture.
+constexpr ControlExtras kInfoPicture{.picture = Picture::Unknown};
 }  // namespace
 
-const KindFacts& FactsOf(Kind k) {
-  // By Kind:                        focus  edit   Enter
-  static constexpr KindFacts kFacts[] = {{true, false, false},   // CheckBox
-                                         {true, false, false},   // CheckPush
-                                         {true, false, false},   // Option
-                                         {true, false, true},    // Button
-                                         {true, false, true},    // ButtonGraphical
-                                         {false, false, false},  // Frame
-                                         {false, false, false},  // Label
-                                         {false, false, false},  // LabelCentered
-                                         {true, true, false},    // TextCentered
-                                         {true, true, false},    // TextMulti
-                                         {false, false, false},  // StatusBar
-                                         {false, false, false},  // Image
-                                         {true, false, false}};  // Slider
-  static_assert(std::size(kFacts) == kKindCount);
-  return kFacts[static_cast<int>(k)];
-}
-
-const std::vector<ControlDesc>& ControlTable() {
+const std::vector<ControlRow<Ctl>>& ControlTable() {
   using K = Kind;
   using F = Font;
-  static const std::vector<ControlDesc> table = {
+  static const std::vector<ControlRow<Ctl>> table = {
       // id, name, kind, container, caption, left, top, width, height, value, colour, font, tab, group, visible, extras
       {Ctl::ActivatCheck, "ActivatCheck", K::CheckPush, kWin, u"常に手前に表示", 3795, 390, 2010, 285, 0, kRed, F::MsPGothic8, 26, 0, true},
       {Ctl::Frame2, "Frame2", K::Frame, kWin, u"送信オプション", 45, 660, 6015, 2010, 0, kBlue, F::WindowDefault, 13, 0, true},
-      {Ctl::Status, "Status", K::StatusBar, kWin, u"", 0, 4950, 6060, 315, 0, std::nullopt, F::UiGothic9, -1, 0, true},
+      {Ctl::Status, "Status", K::StatusBar, kWin, u"", 0, 4950, 6060, 315, 0, std::nullopt, F::UiGothic9, -1, 0, true, kInfoPicture},
       {Ctl::Frame4, "Frame4", K::Frame, kWin, nullptr, 75, 2700, 5970, 2280, 0, std::nullopt, F::WindowDefault, 8, 0, true},
       {Ctl::Frame1, "Frame1", K::Frame, kWin, u"ウィンドウの透明化", 15, 3420, 6000, 1560, 0, kBlue, F::WindowDefault, 1, 0, true},
-      {Ctl::StatusIcon0, "StatusIcon(0)", K::Image, kWin, nullptr, 300, 0, 240, 240, 0, std::nullopt, F::WindowDefault, -1, 0, false},
-      {Ctl::StatusIcon1, "StatusIcon(1)", K::Image, kWin, nullptr, 0, 0, 240, 240, 0, std::nullopt, F::WindowDefault, -1, 0, false},
-      {Ctl::StatusIcon2, "StatusIcon(2)", K::Image, kWin, nullptr, 555, 0, 240, 240, 0, std::nullopt, F::WindowDefault, -1, 0, false},
+      {Ctl::StatusIcon0, "StatusIcon(0)", K::Image, kWin, nullptr, 300, 0, 240, 240, 0, std::nullopt, F::WindowDefault, -1, 0, false, {.picture = Picture::Messenger}},
+      {Ctl::StatusIcon1, "StatusIcon(1)", K::Image, kWin, nullptr, 0, 0, 240, 240, 0, std::nullopt, F::WindowDefault, -1, 0, false, {.picture = Picture::Chat}},
+      {Ctl::StatusIcon2, "StatusIcon(2)", K::Image, kWin, nullptr, 555, 0, 240, 240, 0, std::nullopt, F::WindowDefault, -1, 0, false, kInfoPicture},
       {Ctl::Label3, "Label3", K::LabelCentered, kWin, u"Windows 2000,XP + InternetExplorer でしか動かないのれす。。。", 570, 105, 4980, 225, 0, kBlue, F::WindowDefault, 18, 0, true},
 
       {Ctl::Footer, "Footer", K::CheckBox, Ctl::Frame2, u"送信する文字の最後に付加", 465, 450, 2400, 225, 0, kPurple, F::MsPGothic8, 14, 0, true},
@@ -78,24 +61,24 @@ const std::vector<ControlDesc>& ControlTable() {
   return table;
 }
 
-const ControlDesc& Describe(Ctl c) { return ControlTable()[static_cast<int>(c)]; }
+const ControlRow<Ctl>& Describe(Ctl c) { return ControlTable()[static_cast<int>(c)]; }
 
 Ctl DefaultButton() {
-  for (const ControlDesc& s : ControlTable())
+  for (const ControlRow<Ctl>& s : ControlTable())
     if (s.extras.isDefault) return s.id;
   return Ctl::Count;
 }
 
 std::vector<Ctl> TabOrder() {
-  std::vector<const ControlDesc*> focusable;
-  for (const ControlDesc& s : ControlTable()) {
+  std::vector<const ControlRow<Ctl>*> focusable;
+  for (const ControlRow<Ctl>& s : ControlTable()) {
     // Labels and frames hold tab indexes but never take the focus.
     if (FactsOf(s.kind).takesFocus && s.tabIndex >= 0) focusable.push_back(&s);
   }
   std::stable_sort(focusable.begin(), focusable.end(),
-                   [](const ControlDesc* a, const ControlDesc* b) { return a->tabIndex < b->tabIndex; });
+                   [](const ControlRow<Ctl>* a, const ControlRow<Ctl>* b) { return a->tabIndex < b->tabIndex; });
   std::vector<Ctl> order;
-  for (const ControlDesc* s : focusable) order.push_back(s->id);
+  for (const ControlRow<Ctl>* s : focusable) order.push_back(s->id);
   return order;
 }
 
@@ -143,7 +126,7 @@ bool IsCovered(Ctl c, FormPort& form) {
 
 Ctl FocusFallback(FormPort& form) {
   auto reachable = [&form](Ctl c) {
-    const ControlDesc& d = Describe(c);
+    const ControlRow<Ctl>& d = Describe(c);
     return form.Enabled(c) && Shown(c, form) && !IsCovered(c, form) && (d.group == 0 || form.Value(c) != 0);
   };
   const Ctl to = NextInTabOrder(Ctl::Count, true, reachable);

@@ -6,65 +6,14 @@
 #include <vector>
 
 #include "platform/colour.h"
+#include "platform/control_row.h"
 #include "platform/ids.h"
 
 namespace sorelka {
 
-// The kinds of control the main window is made of. What each kind is to the behaviour is in
-// FactsOf; its Win32 class and styles are the shell's business (shell/win32_kinds.h).
-enum class Kind : std::uint8_t {
-  CheckBox,
-  CheckPush,  // a check box drawn as a push button, pressed while ticked
-  Option,
-  Button,
-  ButtonGraphical,
-  Frame,      // a container; may have no caption
-  Label,
-  LabelCentered,
-  TextCentered,  // single-line, centred
-  TextMulti,     // Ctrl+Enter breaks its line
-  StatusBar,
-  Image,      // hidden picture store
-  Slider,
-};
-inline constexpr int kKindCount = static_cast<int>(Kind::Slider) + 1;
-
-// takesFocus: Tab may stop on it; isEdit: a text box (selected whole when Tab enters it, grey
-// when disabled); takesEnter: a focused one takes Enter itself instead of the default button.
-struct KindFacts {
-  bool takesFocus, isEdit, takesEnter;
-};
-const KindFacts& FactsOf(Kind k);
-
-enum class Font : std::uint8_t { WindowDefault, MsPGothic8, UiGothic8, UiGothic9 };
-inline constexpr int kFontCount = 4;
-
-inline constexpr int kNoTextLimit = -1;  // a text box that takes as much as the user pastes
-
-struct ControlExtras {
-  bool isDefault = false;          // the default push button: Enter anywhere presses it
-  int textLimit = 0;               // text boxes: characters; 0 the box's own default; kNoTextLimit
-  int rangeMin = 0, rangeMax = 0;  // sliders
-};
-
-struct ControlDesc {
-  Ctl id;
-  const char* name;            // the control's name, for tests and diagnostics
-  Kind kind;
-  std::optional<Ctl> container;  // nullopt: the window itself
-  const char16_t* caption;
-  int left, top, width, height;  // twips, relative to the container
-  int value;                     // design value: check 0/1/2, option 1/0
-  std::optional<Colour> colour;  // text colour; nullopt = system default
-  Font font;
-  int tabIndex;                  // -1: not in the tab order
-  int group;                     // option group (0 = none)
-  bool visible;
-  ControlExtras extras{};        // what only a few controls have
-};
-
-const std::vector<ControlDesc>& ControlTable();
-const ControlDesc& Describe(Ctl c);
+// The main window's rows, by Ctl.
+const std::vector<ControlRow<Ctl>>& ControlTable();
+const ControlRow<Ctl>& Describe(Ctl c);
 // The button Enter presses wherever the focus is (extras.isDefault); Ctl::Count for none.
 Ctl DefaultButton();
 

@@ -6,7 +6,7 @@ namespace sorelka {
 
 TwipBounds DesignBounds() {
   TwipBounds bounds{};
-  for (const ControlDesc& d : ControlTable()) bounds[static_cast<int>(d.id)] = {d.left, d.top, d.width, d.height};
+  for (const ControlRow<Ctl>& d : ControlTable()) bounds[static_cast<int>(d.id)] = {d.left, d.top, d.width, d.height};
   return bounds;
 }
 

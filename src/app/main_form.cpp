@@ -2,7 +2,7 @@
 
 #include "app/always_on_top.h"
 #include "app/start_layout.h"
-#include "dialogs/home_page.h"
+#include "app/home_page.h"
 #include "discovery/status_display.h"
 
 namespace sorelka {

@@ -1,49 +1,38 @@
 // The tip and version windows, described once: the Win32 shell creates each window and its
-// controls from these tables. Positions and sizes are twips, relative to the container.
+// controls from these tables, in the same rows as the main window's. Positions and sizes are
+// twips, relative to the container.
 #pragma once
-#include <cstdint>
-#include <optional>
 #include <vector>
 
-#include "platform/colour.h"
+#include "platform/control_row.h"
 
 namespace sorelka {
 
-enum class DialogKind : std::uint8_t {
-  PictureBox,  // a container that shows its picture (32 x 32) at its top left corner
-  Label,
-  Image,       // a 16 x 16 picture
-  Line,        // a horizontal separator, `width` long
-  Button,      // the window's OK button: default (Enter) and cancel (Esc) button
-  RichText,    // the rich text box of the help text
+// The controls of each window, in the order of its table (which is their tab order).
+enum class TipCtl : int { cmdOK, Picture1, Label1, RichTextBox1, Count };
+enum class AboutCtl : int {
+  cmdOK, picIcon, Label1, Label2, Label4, Label3, Label5, StatusIcon1, StatusIcon0, StatusIcon2, Image1, Line1,
+  Count
 };
 
-enum class DialogFont : std::uint8_t { WindowDefault, Small };  // MS P Gothic 9 pt, 8.25 pt
-
-enum class Picture : std::uint8_t { None, Program, Chat, Messenger, Unknown, Browser };
-
-struct DialogControl {
-  const char* name;
-  DialogKind kind;
-  const char16_t* caption;
-  int left, top, width, height;
-  std::optional<Colour> colour;      // text colour; nullopt = system default
-  std::optional<Colour> background;  // nullopt = the window's
-  DialogFont font;
-  int tabIndex;                      // -1: none
-  Picture picture;
-  int container;                     // index in the same table; -1: the window itself
-};
-
+template <typename Id>
 struct DialogDesc {
   const char16_t* caption;
   int clientWidth, clientHeight;  // twips
   bool sizable;                   // sizable border, else a fixed dialog border
   Picture icon;                   // the title bar's picture
-  std::vector<DialogControl> controls;  // in tab order of the focusable ones
+  std::vector<ControlRow<Id>> controls;  // the row of id N at place N
 };
 
-const DialogDesc& TipWindowDesc();
-const DialogDesc& AboutWindowDesc();
+// The table with its ids as places, as the shell's code for both windows reads it.
+template <typename Id>
+DialogDesc<int> ByPlace(const DialogDesc<Id>& d) {
+  DialogDesc<int> out{d.caption, d.clientWidth, d.clientHeight, d.sizable, d.icon, {}};
+  for (const ControlRow<Id>& row : d.controls) out.controls.push_back(ByPlace(row));
+  return out;
+}
+
+const DialogDesc<TipCtl>& TipWindowDesc();
+const DialogDesc<AboutCtl>& AboutWindowDesc();
 
 }  // namespace sorelka

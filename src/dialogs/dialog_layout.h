@@ -15,6 +15,18 @@ struct DialogLayout {
 // A separator line is drawn two pixels high at every resolution.
 inline constexpr int kLineHeightPx = 2;
 
-DialogLayout LayOutDialog(const DialogDesc& desc, int dpi);
+template <typename Id>
+DialogLayout LayOutDialog(const DialogDesc<Id>& desc, int dpi) {
+  DialogLayout layout;
+  layout.clientWidth = TwipsToPixels(desc.clientWidth, dpi);
+  layout.clientHeight = TwipsToPixels(desc.clientHeight, dpi);
+  layout.controls.reserve(desc.controls.size());
+  for (const ControlRow<Id>& c : desc.controls) {
+    PixelRect r = TwipsToPixels(TwipRect{c.left, c.top, c.width, c.height}, dpi);
+    if (c.kind == Kind::Line) r.height = kLineHeightPx;
+    layout.controls.push_back(r);
+  }
+  return layout;
+}
 
 }  // namespace sorelka

@@ -3,8 +3,8 @@
 #pragma once
 #include <functional>
 
-#include "dialogs/dialog_port.h"
 #include "dialogs/tip_text.h"
+#include "platform/dialog_port.h"
 #include "platform/desktop.h"
 #include "platform/failure_text.h"
 #include "platform/form_port.h"
@@ -30,8 +30,6 @@ class AuxForm {
   FormPort& form_;
   std::function<void()> onLoad_;
 };
-
-class TipWindowPort : public DialogPort, public TipTextPort {};
 
 // What the main window's menu opens.
 class Dialogs {

@@ -1,7 +1,7 @@
 // frmAbout: the version window.
 #pragma once
 #include "aux_window.h"
-#include "dialogs/dialog_port.h"
+#include "platform/dialog_port.h"
 
 namespace sorelka::win32 {
 

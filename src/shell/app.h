@@ -1,12 +1,10 @@
 // The composition root: which objects the program is made of, who owns what, and the main
 // message loop. Everything here lives as long as the process.
 #pragma once
-#include <windows.h>
-// The form port has a MessageBox of its own; the Win32 one is called by its W name.
-#undef MessageBox
+#include "win32_headers.h"  // <windows.h> without its MessageBox macro
 
 #include "app/main_form.h"
-#include "app_windows.h"
+#include "aux_windows.h"
 #include "control_windows.h"
 #include "desktop_win32.h"
 #include "event_loop_win32.h"

@@ -19,7 +19,8 @@ namespace sorelka::win32 {
 template <typename Derived, typename Port>
 class AuxWindow : public BaseWindow<Derived>, public Port {
  public:
-  explicit AuxWindow(const DialogDesc& desc) : desc_(desc), body_(desc) {}
+  template <typename Id>
+  explicit AuxWindow(const DialogDesc<Id>& desc) : body_(desc) {}
 
   std::function<void()> onOk;  // the OK button, Enter, Esc, the close box
   std::function<void()> onActivated;  // came to the front
@@ -28,11 +29,12 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
   bool Loaded() override { return this->hwnd() != nullptr; }
   bool Load() override {
     error_ = 0;
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (desc_.sizable ? WS_THICKFRAME : 0);
+    const DialogDesc<int>& desc = body_.desc();
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (desc.sizable ? WS_THICKFRAME : 0);
     // No owner: under Wine an owned window keeps its owner out of the topmost band.
-    const DWORD exStyle = WS_EX_CONTROLPARENT | (desc_.sizable ? 0 : WS_EX_DLGMODALFRAME);
+    const DWORD exStyle = WS_EX_CONTROLPARENT | (desc.sizable ? 0 : WS_EX_DLGMODALFRAME);
     const RECT at = body_.Placement(style, exStyle);
-    if (this->CreateWindowBase(exStyle, reinterpret_cast<const wchar_t*>(desc_.caption), style, at.left, at.top,
+    if (this->CreateWindowBase(exStyle, reinterpret_cast<const wchar_t*>(desc.caption), style, at.left, at.top,
                                at.right - at.left, at.bottom - at.top, nullptr, nullptr))
       return true;
     if (!error_) error_ = GetLastError();  // the class, or the window itself
@@ -102,7 +104,6 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
     if ((id == IDOK || id == IDCANCEL) && onOk) onOk();
   }
 
-  const DialogDesc& desc_;
   DialogBody body_;
   DWORD error_ = 0;    // why the last Load failed
   bool live_ = false;  // counted among the live windows

@@ -8,13 +8,13 @@
 
 #include "app/controls.h"
 #include "platform/form_port.h"
+#include "win32_kinds.h"
 
 namespace sorelka::win32 {
 
-inline constexpr int kFirstControlId = 1000;  // control id = 1000 + Ctl
-inline constexpr int kFirstMenuId = 2000;     // menu command id = 2000 + Menu
+inline constexpr int kFirstMenuId = 2000;  // menu command id = 2000 + Menu
 
-inline int ControlId(Ctl c) { return kFirstControlId + static_cast<int>(c); }
+inline int ControlId(Ctl c) { return kFirstControlId<Ctl> + static_cast<int>(c); }
 inline int MenuId(Menu m) { return kFirstMenuId + static_cast<int>(m); }
 
 struct ControlWindows {

@@ -44,12 +44,7 @@ int Win32Desktop::ControlId(Hwnd w) { return GetDlgCtrlID(ToHwnd(w)); }
 
 bool Win32Desktop::IsWindow(Hwnd w) { return ::IsWindow(ToHwnd(w)) != FALSE; }
 
-bool Win32Desktop::IsHung(Hwnd w) {
-  using Fn = BOOL(WINAPI*)(HWND);
-  static Fn fn = reinterpret_cast<Fn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "IsHungAppWindow")));
-  return fn && fn(ToHwnd(w));
-}
+bool Win32Desktop::IsHung(Hwnd w) { return IsHungAppWindowLate(ToHwnd(w)); }
 
 PostResult Win32Desktop::PostMessageA(Hwnd w, std::uint32_t m, std::uintptr_t wp, std::intptr_t lp) {
   if (::PostMessageA(ToHwnd(w), m, static_cast<WPARAM>(wp), static_cast<LPARAM>(lp))) return PostResult::Posted;

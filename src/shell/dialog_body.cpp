@@ -8,16 +8,7 @@
 
 namespace sorelka::win32 {
 
-namespace {
-
-constexpr int kFirstControlId = 100;  // other controls: 100 + their place in the table
-
-// The dialogs' two fonts in the program's one table.
-Font FontOf(DialogFont f) { return f == DialogFont::Small ? Font::MsPGothic8 : Font::WindowDefault; }
-
-}  // namespace
-
-DialogBody::DialogBody(const DialogDesc& desc) : desc_(desc) {
+DialogBody::DialogBody(DialogDesc<int> desc, int firstId) : desc_(std::move(desc)), firstId_(firstId) {
   keys_.tab = [this](bool forward) {
     if (HWND next = GetNextDlgTabItem(window_, GetFocus(), !forward)) SetFocus(next);
   };
@@ -57,27 +48,16 @@ HICON DialogBody::PictureFor(Picture p, int size) {
   return icon;
 }
 
-// The help text is sized in twips, which the box draws at the screen's resolution: as much
-// larger as the window's resolution is. Colours and emphasis stay as written.
-void DialogBody::ScaleText(HWND box, Font font) {
-  CHARFORMAT2W cf{};
-  cf.cbSize = sizeof cf;
-  cf.dwMask = CFM_SIZE;
-  cf.yHeight = MulDiv(FaceOf(font).pointsX100 * 20 / 100, dpi_, ScreenDpi());
-  SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
-}
-
-// The dialogs' adapter to the builder: a row of their table as the ControlArgs it is made from.
-ControlArgs DialogBody::ArgsOf(std::size_t index) {
-  const DialogControl& c = desc_.controls[index];
-  Win32Kind kind = Win32KindOf(c.kind);
-  kind.style |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  if (c.background) backgrounds_[index].reset(CreateSolidBrush(ToColorRef(*c.background)));
-  const int id = c.kind == DialogKind::Button ? kOkId : kFirstControlId + static_cast<int>(index);
-  ControlArgs args{id, kind, c.caption ? W(c.caption) : L"", c.container, FontOf(c.font)};
-  if (c.kind == DialogKind::PictureBox) {
-    if (c.background) args.kind.exStyle |= WS_EX_CLIENTEDGE;  // the help text's white sheet, sunken
-    boxes_.push_back(std::make_unique<PictureBox>(PictureFor(c.picture, 32), backgrounds_[index].get()));
+// A row of the window's table as the builder makes it: the OK button answers to IDOK, and a
+// picture box holds its picture on its background.
+ControlArgs DialogBody::ArgsFor(std::size_t index) {
+  const ControlRow<int>& c = desc_.controls[index];
+  if (c.extras.background) backgrounds_[index].reset(CreateSolidBrush(ToColorRef(*c.extras.background)));
+  const int id = c.extras.isDefault ? kOkId : firstId_ + static_cast<int>(index);
+  ControlArgs args = ArgsOf(c, index ? &desc_.controls[index - 1] : nullptr, id);
+  if (c.kind == Kind::PictureBox) {
+    if (c.extras.background) args.kind.exStyle |= WS_EX_CLIENTEDGE;  // the help text's white sheet, sunken
+    boxes_.push_back(std::make_unique<PictureBox>(PictureFor(c.extras.picture, 32), backgrounds_[index].get()));
     args.registerClass = &PictureBox::Register;
     args.object = boxes_.back().get();
   }
@@ -105,38 +85,13 @@ bool DialogBody::CreateControls(HWND window) {
   backgrounds_.resize(n);
   boxes_.clear();
   args_.clear();
-  for (std::size_t i = 0; i < n; ++i) args_.push_back(ArgsOf(i));
+  for (std::size_t i = 0; i < n; ++i) args_.push_back(ArgsFor(i));
   controls_.assign(n, nullptr);
   if (!BuildControls(window, args_, layout.controls, fonts_, controls_)) return false;
-  for (std::size_t i = 0; i < n; ++i) SetUp(i, layout.controls[i]);
+  const SetUpNeeds needs{dpi_, [this](Picture p, int px) { return PictureFor(p, px); }};
+  for (std::size_t i = 0; i < n; ++i)
+    if (!SetUpControl(desc_.controls[i], controls_[i], layout.controls[i], needs)) return false;
   return true;
-}
-
-// What a control needs beyond its class, styles and font.
-void DialogBody::SetUp(std::size_t index, const PixelRect& at) {
-  const DialogControl& c = desc_.controls[index];
-  HWND h = controls_[index];
-  switch (c.kind) {
-    case DialogKind::Line:
-      // The static control widens an etched line by its edge when made (seen under Wine).
-      SetWindowPos(h, nullptr, 0, 0, at.width, at.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      break;
-    case DialogKind::Image:
-      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(PictureFor(c.picture, 16)), 0);
-      break;
-    case DialogKind::RichText: {
-      // The box's default font, which all of the help text is written in.
-      CHARFORMAT2W cf{};
-      cf.cbSize = sizeof cf;
-      cf.dwMask = CFM_FACE | CFM_CHARSET;
-      cf.bCharSet = SHIFTJIS_CHARSET;
-      lstrcpynW(cf.szFaceName, FaceOf(FontOf(c.font)).face, LF_FACESIZE);
-      SendMessageW(h, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
-      ScaleText(h, FontOf(c.font));
-      break;
-    }
-    default: break;
-  }
 }
 
 void DialogBody::OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
@@ -145,10 +100,10 @@ void DialogBody::OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   const FontSet::Fonts old = fonts_.Rescale(dpi);  // until no control uses them
   const DialogLayout layout = LayOutDialog(desc_, dpi_);
   // WM_SETFONT would write the help text over in one plain face: only its size changes.
-  const auto isRichText = [this](std::size_t i) { return desc_.controls[i].kind == DialogKind::RichText; };
+  const auto isRichText = [this](std::size_t i) { return desc_.controls[i].kind == Kind::RichText; };
   PlaceControls(args_, controls_, layout.controls, fonts_, isRichText);
   for (std::size_t i = 0; i < controls_.size(); ++i)
-    if (isRichText(i)) ScaleText(controls_[i], FontOf(desc_.controls[i].font));
+    if (isRichText(i)) ScaleRichText(controls_[i], desc_.controls[i].font, dpi_);
   FrameAfterDpiChange(window, suggested, layout.clientWidth, layout.clientHeight);
   InvalidateRect(window, nullptr, TRUE);
 }
@@ -165,19 +120,19 @@ void DialogBody::Release() {
   window_ = nullptr;
 }
 
-HWND DialogBody::Control(const char* name) const {
+HWND DialogBody::DefaultButton() const {
   for (std::size_t i = 0; i < controls_.size(); ++i)
-    if (lstrcmpA(desc_.controls[i].name, name) == 0) return controls_[i];
+    if (desc_.controls[i].extras.isDefault) return controls_[i];
   return nullptr;
 }
 
 LRESULT DialogBody::CtlColor(HDC dc, HWND control) const {
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     if (controls_[i] != control) continue;
-    const DialogControl& c = desc_.controls[i];
+    const ControlRow<int>& c = desc_.controls[i];
     // A label takes its container's background.
-    const std::size_t under = c.background || c.container < 0 ? i : static_cast<std::size_t>(c.container);
-    return ColourControl(dc, control, WM_CTLCOLORSTATIC, c.colour, false, desc_.controls[under].background,
+    const std::size_t under = c.extras.background || !c.container ? i : static_cast<std::size_t>(*c.container);
+    return ColourControl(dc, control, WM_CTLCOLORSTATIC, c.colour, false, desc_.controls[under].extras.background,
                          backgrounds_[under].get());
   }
   return 0;
@@ -189,7 +144,7 @@ bool DialogBody::OnActivate(HWND window, WPARAM wp) {
     return false;
   }
   const HWND saved = focus_.Saved();
-  HWND to = saved && IsChild(window, saved) ? saved : Control("cmdOK");
+  HWND to = saved && IsChild(window, saved) ? saved : DefaultButton();
   if (to) SetFocus(to);
   return to != nullptr;
 }

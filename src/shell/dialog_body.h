@@ -19,7 +19,10 @@ namespace sorelka::win32 {
 
 class DialogBody {
  public:
-  explicit DialogBody(const DialogDesc& desc);
+  template <typename Id>
+  explicit DialogBody(const DialogDesc<Id>& desc) : DialogBody(ByPlace(desc), kFirstControlId<Id>) {}
+
+  const DialogDesc<int>& desc() const { return desc_; }
 
   // The outer size for the table's client area, centred on the work area.
   RECT Placement(DWORD style, DWORD exStyle);
@@ -32,7 +35,12 @@ class DialogBody {
   // At WM_NCDESTROY: the window's handles are gone; fonts, pictures and brushes go too.
   void Release();
 
-  HWND Control(const char* name) const;
+  // A control by the window's own id (TipCtl, AboutCtl); null while the window is not made.
+  template <typename Id>
+  HWND Control(Id c) const {
+    const auto at = static_cast<std::size_t>(c);
+    return at < controls_.size() ? controls_[at] : nullptr;
+  }
   // WM_CTLCOLORSTATIC of a label or picture box; 0 for anything else.
   LRESULT CtlColor(HDC dc, HWND control) const;
   // Enter and Esc press OK wherever the focus is (it is the default and cancel button), Tab
@@ -45,12 +53,13 @@ class DialogBody {
   static constexpr int kOkId = IDOK;
 
  private:
+  DialogBody(DialogDesc<int> desc, int firstId);
   HICON PictureFor(Picture p, int size);
-  ControlArgs ArgsOf(std::size_t index);
-  void SetUp(std::size_t index, const PixelRect& at);
-  void ScaleText(HWND box, Font font);
+  ControlArgs ArgsFor(std::size_t index);
+  HWND DefaultButton() const;
 
-  const DialogDesc& desc_;
+  const DialogDesc<int> desc_;  // its ids as places in the table
+  const int firstId_;
   HWND window_ = nullptr;
   int dpi_ = 96;
   FontSet fonts_;

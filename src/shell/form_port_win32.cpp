@@ -15,13 +15,13 @@ int Win32Form::Value(Ctl c) {
 }
 
 void Win32Form::SetValue(Ctl c, int value) {
-  const ControlDesc& desc = Describe(c);
+  const ControlRow<Ctl>& desc = Describe(c);
   if (desc.kind == Kind::Slider) {
     SendMessageW(H(c), TBM_SETPOS, TRUE, value);
     return;
   }
   if (desc.kind == Kind::Option && value)
-    for (const ControlDesc& other : ControlTable())
+    for (const ControlRow<Ctl>& other : ControlTable())
       if (other.group == desc.group && other.id != c) SendMessageW(H(other.id), BM_SETCHECK, BST_UNCHECKED, 0);
   SendMessageW(H(c), BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }

@@ -1,8 +1,6 @@
 // The form port over the main window's real controls, and the keyboard focus among them.
 #pragma once
-#include <windows.h>
-// The form port has a MessageBox of its own; the Win32 one is called by its W name.
-#undef MessageBox
+#include "win32_headers.h"  // <windows.h> without its MessageBox macro
 
 #include "control_windows.h"
 #include "desktop_win32.h"

@@ -23,8 +23,6 @@ constexpr int kTimer1Ms = 50, kTimer2Ms = 100;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 
-bool IsButtonKind(Kind k) { return k == Kind::CheckBox || k == Kind::CheckPush || k == Kind::Option; }
-
 }  // namespace
 
 MainWindow::MainWindow(ControlWindows& windows, Resources& resources, Win32Form& port, MainForm& form,
@@ -58,14 +56,7 @@ bool MainWindow::Fail(const wchar_t* what) {
 
 void MainWindow::Show(int showCommand) {
   // The menu bar may wrap or differ in height: make the client area exact once it is there.
-  RECT client{0, 0, res_.Px(kClientWidthTwips), res_.Px(kClientHeightTwips)};
-  RECT actual, win;
-  GetClientRect(hwnd(), &actual);
-  GetWindowRect(hwnd(), &win);
-  const int extraH = client.bottom - actual.bottom, extraW = client.right - actual.right;
-  if (extraH || extraW)
-    SetWindowPos(hwnd(), nullptr, 0, 0, win.right - win.left + extraW, win.bottom - win.top + extraH,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClient(hwnd(), res_.Px(kClientWidthTwips), res_.Px(kClientHeightTwips));
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
   SetTimer(hwnd(), kTimer1, kTimer1Ms, nullptr);
@@ -126,16 +117,11 @@ LRESULT MainWindow::OnCreate() {
   return 0;
 }
 
-// The main window's adapter to the builder: its table's rows as ControlArgs.
-ControlArgs MainWindow::ArgsOf(const ControlDesc& desc) {
+// A row of the table as the builder makes it: a frame holds its caption's colour.
+ControlArgs MainWindow::ArgsFor(const ControlRow<Ctl>& desc) {
   const int index = static_cast<int>(desc.id);
-  Win32Kind kind = Win32KindOf(desc.kind);
-  kind.style |= WS_CHILD | WS_CLIPSIBLINGS | (desc.visible ? WS_VISIBLE : 0);
-  // Each option group starts a Win32 group; every other control closes the one before it.
-  if (desc.group == 0 || index == 0 || ControlTable()[index - 1].group != desc.group) kind.style |= WS_GROUP;
-  if (desc.extras.isDefault) kind.style = (kind.style & ~BS_TYPEMASK) | BS_DEFPUSHBUTTON;
-  ControlArgs args{ControlId(desc.id), kind, desc.caption ? W(desc.caption) : L"",
-                   desc.container ? static_cast<int>(*desc.container) : -1, desc.font};
+  const ControlRow<int> row = ByPlace(desc), previous = index ? ByPlace(ControlTable()[index - 1]) : row;
+  ControlArgs args = ArgsOf(row, index ? &previous : nullptr, ControlId(desc.id));
   if (desc.kind == Kind::Frame) {
     frames_.push_back(std::make_unique<FrameContainer>(desc.colour ? ToColorRef(*desc.colour) : CLR_INVALID));
     args.registerClass = &FrameContainer::Register;
@@ -147,45 +133,16 @@ ControlArgs MainWindow::ArgsOf(const ControlDesc& desc) {
 bool MainWindow::CreateControls() {
   w_.bounds = DesignBounds();
   args_.clear();
-  for (const ControlDesc& desc : ControlTable()) args_.push_back(ArgsOf(desc));
-  if (!BuildControls(hwnd(), args_, Layout().controls, res_.fonts(), w_.controls))
+  for (const ControlRow<Ctl>& desc : ControlTable()) args_.push_back(ArgsFor(desc));
+  const MainWindowLayout layout = Layout();
+  if (!BuildControls(hwnd(), args_, layout.controls, res_.fonts(), w_.controls))
     return Fail(W(kWindowNotCreated));
-  for (const ControlDesc& desc : ControlTable())
-    if (!SetUpControl(desc, w_.H(desc.id))) return Fail(W(kWindowNotCreated));
-  return true;
-}
-
-// What a control needs beyond its class and styles, from its kind and its table row.
-bool MainWindow::SetUpControl(const ControlDesc& desc, HWND h) {
-  // Themed buttons ignore text colours: coloured captions need the classic look.
-  if (desc.colour && IsButtonKind(desc.kind)) DisableTheme(h);
-  if (desc.extras.textLimit)
-    SendMessageW(h, EM_SETLIMITTEXT, desc.extras.textLimit == kNoTextLimit ? 0 : desc.extras.textLimit, 0);
-  switch (desc.kind) {
-    case Kind::CheckPush:
-      if (!MakePushCheck(h)) return false;
-      break;
-    case Kind::CheckBox:
-    case Kind::Option: SendMessageW(h, BM_SETCHECK, desc.value ? BST_CHECKED : BST_UNCHECKED, 0); break;
-    case Kind::Slider:
-      SendMessageW(h, TBM_SETRANGE, FALSE, MAKELPARAM(desc.extras.rangeMin, desc.extras.rangeMax));
-      SendMessageW(h, TBM_SETPOS, TRUE, desc.value);
-      break;
-    case Kind::Image: {
-      const int icon = static_cast<int>(desc.id) - static_cast<int>(Ctl::StatusIcon0);
-      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(res_.StatusIcon(icon)), 0);
-      // The static control takes the picture's size; it keeps the table's, at every DPI.
-      const PixelRect at = TwipsToPixels(w_.bounds[static_cast<int>(desc.id)], res_.Dpi());
-      SetWindowPos(h, nullptr, 0, 0, at.width, at.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      break;
-    }
-    case Kind::StatusBar: {
-      SetUpStatusBar(Layout());
-      // Before the first choice the bar shows only the information picture.
-      SendMessageW(h, SB_SETICON, 0, reinterpret_cast<LPARAM>(res_.StatusIcon(2)));
-      break;
-    }
-    default: break;
+  SetUpStatusBar(layout);  // its parts before the picture of the first
+  const SetUpNeeds needs{res_.Dpi(), [this](Picture p, int) { return res_.StatusIcon(p); }};
+  for (const ControlRow<Ctl>& desc : ControlTable()) {
+    const int i = static_cast<int>(desc.id);
+    if (!SetUpControl(ByPlace(desc), w_.controls[i], layout.controls[i], needs))
+      return Fail(W(kWindowNotCreated));
   }
   return true;
 }
@@ -246,8 +203,8 @@ void MainWindow::OnCommand(WPARAM wp, LPARAM lp) {
   const int id = LOWORD(wp);
   if (lp == 0 && id >= kFirstMenuId && id < MenuId(Menu::Count)) {
     form_.MenuClick(static_cast<Menu>(id - kFirstMenuId));
-  } else if (id >= kFirstControlId && id < ControlId(Ctl::Count) && HIWORD(wp) == BN_CLICKED) {
-    ClickControl(static_cast<Ctl>(id - kFirstControlId));
+  } else if (id >= kFirstControlId<Ctl> && id < ControlId(Ctl::Count) && HIWORD(wp) == BN_CLICKED) {
+    ClickControl(static_cast<Ctl>(id - kFirstControlId<Ctl>));
   }
   // "終了": every window of the program goes at once, once the loops below have unwound.
   if (form_.ExitRequested()) loops_.Request(LoopRule::Ending::Exit);
@@ -270,14 +227,14 @@ void MainWindow::OnTimer(WPARAM id) {
 LRESULT MainWindow::OnCtlColor(HDC dc, HWND control, UINT msg) {
   const Ctl c = w_.CtlOf(control);
   if (c == Ctl::Count) return ColourControl(dc, control, msg, std::nullopt, false);
-  const ControlDesc& desc = Describe(c);
+  const ControlRow<Ctl>& desc = Describe(c);
   return ColourControl(dc, control, msg, desc.colour, FactsOf(desc.kind).isEdit);
 }
 
 LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const Ctl c = w_.CtlOf(item.hwndItem);
   if (c == Ctl::Count || Describe(c).kind != Kind::CheckPush) return FALSE;
-  const ControlDesc& desc = Describe(c);
+  const ControlRow<Ctl>& desc = Describe(c);
   DrawPushCheck(item, desc.colour ? ToColorRef(*desc.colour) : GetSysColor(COLOR_BTNTEXT), res_.FontFor(desc.font));
   return TRUE;
 }

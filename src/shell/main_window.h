@@ -1,9 +1,7 @@
 // The main window: makes the controls and menus from their tables and forwards every event to
 // the behaviour (MainForm). Closing follows the rule for nested loops (modal_loops.h).
 #pragma once
-#include <windows.h>
-// The form port has a MessageBox of its own; the Win32 one is called by its W name.
-#undef MessageBox
+#include "win32_headers.h"  // <windows.h> without its MessageBox macro
 
 #include <memory>
 #include <vector>
@@ -45,8 +43,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnCreate();
   bool CreateControls();
-  ControlArgs ArgsOf(const ControlDesc& desc);
-  bool SetUpControl(const ControlDesc& desc, HWND h);
+  ControlArgs ArgsFor(const ControlRow<Ctl>& desc);
   MainWindowLayout Layout() const;
   void SetUpStatusBar(const MainWindowLayout& layout);
   void OnDpiChanged(const DpiChange& change);

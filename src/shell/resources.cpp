@@ -14,11 +14,6 @@ HICON LoadIconPx(int id, int px) {
 
 }  // namespace
 
-int ScreenDpi() {
-  WindowDc screen(nullptr);
-  return GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-
 Resources::Resources(int dpi) : dpi_(dpi), fonts_(dpi) {
   LoadForDpi();
   const int iconIds[3] = {IDI_MESSENGER, IDI_CHAT, IDI_INFO};
@@ -40,6 +35,15 @@ void Resources::LoadForDpi() {
 
 HICON Resources::StatusIcon(int index) const {
   return index >= 0 && index < static_cast<int>(statusIcons_.size()) ? statusIcons_[index].get() : nullptr;
+}
+
+HICON Resources::StatusIcon(Picture p) const {
+  switch (p) {
+    case Picture::Messenger: return StatusIcon(0);
+    case Picture::Chat: return StatusIcon(1);
+    case Picture::Unknown: return StatusIcon(2);
+    default: return nullptr;
+  }
 }
 
 }  // namespace sorelka::win32

@@ -7,6 +7,7 @@
 
 #include "app/controls.h"
 #include "fonts.h"
+#include "win32/dynamic_api.h"  // ScreenDpi: the resolution the resources are first made for
 #include "win32/handles.h"
 #include "platform/pixels.h"
 
@@ -27,6 +28,7 @@ class Resources {
   HFONT FontFor(Font f) const { return fonts_.Get(f); }
   const FontSet& fonts() const { return fonts_; }
   HICON StatusIcon(int index) const;  // 0 Messenger, 1 chat, 2 information; null when out of range
+  HICON StatusIcon(Picture p) const;  // Messenger, Chat or Unknown (information); null for others
   HICON AppIcon(bool big) const { return big ? appBig_.get() : appSmall_.get(); }
   HBITMAP Corner() const { return corner_.get(); }
   int CornerPx() const { return Px(kCornerTwips); }
@@ -41,8 +43,5 @@ class Resources {
   ScopedIcon appSmall_, appBig_;
   ScopedBitmap corner_;
 };
-
-// The screen's resolution, dots per inch.
-int ScreenDpi();
 
 }  // namespace sorelka::win32

@@ -22,7 +22,7 @@ class TipWindow final : public AuxWindow<TipWindow, TipWindowPort> {
   void SetSelText(const Text& text) override;
 
  private:
-  HWND Box() { return body().Control("RichTextBox1"); }
+  HWND Box() { return body().Control(TipCtl::RichTextBox1); }
   bool freshText_ = false;  // written since it was last shown
 };
 

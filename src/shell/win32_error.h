@@ -2,12 +2,9 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
+#include "win32/system_error.h"
 
 namespace sorelka::win32 {
-
-// The system's own text for `error`, without its line end; its number when the system has none.
-std::wstring SystemErrorText(DWORD error);
 
 // Shows `what`, and the system's own text for `error` on the next line (none for 0), in a
 // message box titled as the program.

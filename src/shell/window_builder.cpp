@@ -1,9 +1,69 @@
 #include "window_builder.h"
 
 #include "app/message_trust.h"
+#include "push_check.h"
 #include "win32/dynamic_api.h"
+#include "win32/wide.h"
 
 namespace sorelka::win32 {
+
+namespace {
+bool IsButtonKind(Kind k) { return k == Kind::CheckBox || k == Kind::CheckPush || k == Kind::Option; }
+}  // namespace
+
+ControlArgs ArgsOf(const ControlRow<int>& row, const ControlRow<int>* previous, int id) {
+  Win32Kind kind = Win32KindOf(row.kind);
+  kind.style |= WS_CHILD | WS_CLIPSIBLINGS | (row.visible ? WS_VISIBLE : 0);
+  // Each option group starts a Win32 group; every other control closes the one before it.
+  if (row.group == 0 || !previous || previous->group != row.group) kind.style |= WS_GROUP;
+  if (row.extras.isDefault) kind.style = (kind.style & ~BS_TYPEMASK) | BS_DEFPUSHBUTTON;
+  return ControlArgs{id, kind, row.caption ? W(row.caption) : L"", row.container.value_or(-1), row.font};
+}
+
+bool SetUpControl(const ControlRow<int>& row, HWND h, const PixelRect& at, const SetUpNeeds& needs) {
+  // Themed buttons ignore text colours: coloured captions need the classic look.
+  if (row.colour && IsButtonKind(row.kind)) DisableTheme(h);
+  if (row.extras.textLimit)
+    SendMessageW(h, EM_SETLIMITTEXT, row.extras.textLimit == kNoTextLimit ? 0 : row.extras.textLimit, 0);
+  const auto picture = [&](int px) { return needs.picture ? needs.picture(row.extras.picture, px) : nullptr; };
+  switch (row.kind) {
+    case Kind::CheckPush: return MakePushCheck(h);
+    case Kind::CheckBox:
+    case Kind::Option: SendMessageW(h, BM_SETCHECK, row.value ? BST_CHECKED : BST_UNCHECKED, 0); break;
+    case Kind::Slider:
+      SendMessageW(h, TBM_SETRANGE, FALSE, MAKELPARAM(row.extras.rangeMin, row.extras.rangeMax));
+      SendMessageW(h, TBM_SETPOS, TRUE, row.value);
+      break;
+    case Kind::Image:
+      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(picture(16)), 0);
+      [[fallthrough]];  // the static control takes the picture's size; it keeps the table's
+    case Kind::Line:  // the static control widens an etched line by its edge (seen under Wine)
+      SetWindowPos(h, nullptr, 0, 0, at.width, at.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    case Kind::StatusBar: SendMessageW(h, SB_SETICON, 0, reinterpret_cast<LPARAM>(picture(16))); break;
+    case Kind::RichText: {
+      // The box's default font, which all of its text is written in.
+      CHARFORMAT2W cf{};
+      cf.cbSize = sizeof cf;
+      cf.dwMask = CFM_FACE | CFM_CHARSET;
+      cf.bCharSet = SHIFTJIS_CHARSET;
+      lstrcpynW(cf.szFaceName, FaceOf(row.font).face, LF_FACESIZE);
+      SendMessageW(h, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+      ScaleRichText(h, row.font, needs.dpi);
+      break;
+    }
+    default: break;
+  }
+  return true;
+}
+
+void ScaleRichText(HWND box, Font font, int dpi) {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_SIZE;
+  cf.yHeight = MulDiv(FaceOf(font).pointsX100 * 20 / 100, dpi, ScreenDpi());
+  SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+}
 
 bool BuildControls(HWND window, std::span<const ControlArgs> rows, std::span<const PixelRect> at,
                    const FontSet& fonts, std::span<HWND> out) {

@@ -31,6 +31,22 @@ struct ControlArgs {
   void* object = nullptr;
 };
 
+// The one adapter from a table's row to what the builder makes: the class and styles of its
+// kind with the row's own additions (shown or not, a Win32 group at the start of each option
+// group, the default push button). `previous`: the row made before it (null for the first). A
+// container of our own (Frame, PictureBox) takes its class and object from its window.
+ControlArgs ArgsOf(const ControlRow<int>& row, const ControlRow<int>* previous, int id);
+
+// What a control needs beyond its class, styles and font, by its kind: the one set-up of every
+// window's controls, once made. False when it could not be made ready.
+struct SetUpNeeds {
+  int dpi;
+  std::function<HICON(Picture, int px)> picture;  // null: none
+};
+bool SetUpControl(const ControlRow<int>& row, HWND h, const PixelRect& at, const SetUpNeeds& needs);
+// A rich text box's size for the window's resolution: it draws twips at the screen's.
+void ScaleRichText(HWND box, Font font, int dpi);
+
 // Makes the controls in order (a container before what it holds), each at its place in pixels
 // and in its font; `out` takes the handles. False at the first one that cannot be made, with
 // the reason in GetLastError().

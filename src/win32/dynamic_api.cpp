@@ -20,12 +20,23 @@ F Load(const wchar_t* dll, const char* name) {
   if (!m) m = LoadSystemLibrary(dll);
   return m ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m, name))) : nullptr;
 }
+
+bool reportedMissing[static_cast<int>(LateFunction::Count)] = {};
+
+// `fn`, or null while a test reports it missing.
+template <typename F>
+F Unless(LateFunction f, F fn) {
+  return reportedMissing[static_cast<int>(f)] ? nullptr : fn;
+}
 }  // namespace
+
+ReportMissing::ReportMissing(LateFunction f) : f_(f) { reportedMissing[static_cast<int>(f)] = true; }
+ReportMissing::~ReportMissing() { reportedMissing[static_cast<int>(f_)] = false; }
 
 void DisableTheme(HWND control) {
   using Fn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-  static Fn fn = Load<Fn>(L"uxtheme.dll", "SetWindowTheme");
-  if (fn) fn(control, L"", L"");
+  static Fn loaded = Load<Fn>(L"uxtheme.dll", "SetWindowTheme");
+  if (Fn fn = Unless(LateFunction::SetWindowTheme, loaded)) fn(control, L"", L"");
 }
 
 SetLayeredFn SetLayeredWindowAttributesFn() {
@@ -35,7 +46,7 @@ SetLayeredFn SetLayeredWindowAttributesFn() {
 
 GetLayeredFn GetLayeredWindowAttributesFn() {
   static GetLayeredFn fn = Load<GetLayeredFn>(L"user32.dll", "GetLayeredWindowAttributes");
-  return fn;
+  return Unless(LateFunction::GetLayeredWindowAttributes, fn);
 }
 
 bool SentFromElsewhere() {
@@ -44,12 +55,23 @@ bool SentFromElsewhere() {
   return !fn || fn(nullptr) != ISMEX_NOSEND;
 }
 
-int WindowDpi(HWND window) {
-  using Fn = UINT(WINAPI*)(HWND);
-  static Fn fn = Load<Fn>(L"user32.dll", "GetDpiForWindow");
-  if (const UINT dpi = fn && window ? fn(window) : 0) return static_cast<int>(dpi);
+bool IsHungAppWindowLate(HWND window) {
+  using Fn = BOOL(WINAPI*)(HWND);
+  static Fn fn = Load<Fn>(L"user32.dll", "IsHungAppWindow");
+  return fn && fn(window);
+}
+
+int ScreenDpi() {
   WindowDc screen(nullptr);
   return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+int WindowDpi(HWND window) {
+  using Fn = UINT(WINAPI*)(HWND);
+  static Fn loaded = Load<Fn>(L"user32.dll", "GetDpiForWindow");
+  const Fn fn = Unless(LateFunction::GetDpiForWindow, loaded);
+  if (const UINT dpi = fn && window ? fn(window) : 0) return static_cast<int>(dpi);
+  return ScreenDpi();
 }
 
 bool ShellExecuteLazy(HWND owner, const char* verb, const char* file, int show) {

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 namespace sorelka::win32 {
 
 // A system library by its full path, so that no file of the same name beside the program or
@@ -29,6 +31,12 @@ inline constexpr UINT kWmDpiChanged = 0x02E0;
 // such, since only newer systems send the messages that carry such pointers.
 bool SentFromElsewhere();
 
+// IsHungAppWindow (user32, undocumented before XP): false where it is missing.
+bool IsHungAppWindowLate(HWND window);
+
+// The screen's resolution, dots per inch: the only one Windows before 10 knows for a window.
+int ScreenDpi();
+
 // The resolution `window` is shown at: GetDpiForWindow (Windows 10 1607 and later), else the
 // screen's, which is the only one older systems have.
 int WindowDpi(HWND window);
@@ -41,5 +49,20 @@ bool ShellExecuteLazy(HWND owner, const char* verb, const char* file, int show);
 // timeGetTime through winmm, loaded at the first call (only sends and the panel's slide read
 // the clock); GetTickCount where winmm cannot be had.
 DWORD TimeGetTimeLazy();
+
+// The functions above that a test may report missing, so that the older systems' way runs
+// somewhere: while a ReportMissing lives, its function counts as missing, as on a system
+// without it. For tests only, on one thread.
+enum class LateFunction : std::uint8_t { GetLayeredWindowAttributes, SetWindowTheme, GetDpiForWindow, Count };
+class ReportMissing {
+ public:
+  explicit ReportMissing(LateFunction f);
+  ~ReportMissing();
+  ReportMissing(const ReportMissing&) = delete;
+  ReportMissing& operator=(const ReportMissing&) = delete;
+
+ private:
+  LateFunction f_;
+};
 
 }  // namespace sorelka::win32

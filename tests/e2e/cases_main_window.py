@@ -60,7 +60,8 @@ SENDING = {AA, DEFAULT, SAKASA, EVERY_WORD, SEND_NOW, HEADER, FOOTER, LABEL2_1, 
 HIDDEN = {STATUS_ICON0, STATUS_ICON1, STATUS_ICON2}
 
 # The first timer tick rewrites the slider's label as a percentage.
-LABEL2_0_AFTER_TICK = "Alpha  100 %"
+LABEL2_0_AT_LOAD, LABEL2_0_AFTER_TICK = "100%", "Alpha  100 %"
+WATCH_STARTS = 3
 
 # Tab visits the enabled controls by tab index; an option group is one stop (its selected
 # button), so at start: SkelReset, SkelOption(1), Slider, ActivatCheck, and round again.
@@ -282,9 +283,17 @@ def topmost_after_start(c):
 def activat_check_first_moments(c):
     # The driver starts the program itself: only from inside Wine is the window seen before
     # the first timer tick.
+    # On a loaded machine the window may first be seen after the first tick (the slider's label
+    # already rewritten): such a start says nothing of the moments before it, and is made again.
     exe = "Z:" + c.build_path("sorelka.exe").replace("/", "\\")
-    r = c.driver("watch-start", exe, "5000", expect_ok=False, timeout_s=60)
-    check(r["ok"], "the main window did not appear within 5 s")
+    for _ in range(WATCH_STARTS):
+        r = c.driver("watch-start", exe, "5000", expect_ok=False, timeout_s=60)
+        check(r["ok"], "the main window did not appear within 5 s")
+        if r["first"].pop("label") != LABEL2_0_AT_LOAD:
+            continue
+        break
+    else:
+        fail(f"in {WATCH_STARTS} starts the window was never seen before the first readout tick")
     check(r["first"] == {"checked": 0, "topmost": False},
           f"when first seen ({r['seen_ms']} ms after start) ActivatCheck was "
           f"{r['first']['checked']} and topmost {r['first']['topmost']}, expected 0 and not topmost")

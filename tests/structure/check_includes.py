@@ -12,8 +12,10 @@
                                    their build compiles (bench/ may include shell/ headers)
 
 A folder includes only folders below it (or itself). Inside src/, no two files (a header and
-its source counted as one) include each other round a loop either. Prints what it finds; exit 1
-on a fault.
+its source counted as one) include each other round a loop either. Two shapes are checked with
+them: every port (a class with pure virtual functions) lives in src/platform/, and the shell
+names a control by its window's id, never by a string (`Control("...")`). Prints what it finds;
+exit 1 on a fault.
 
     python3 tests/structure/check_includes.py [ROOT]
 """
@@ -100,8 +102,33 @@ def find_loop(graph):
     return None
 
 
-def check(root):
+PURE_VIRTUAL = re.compile(r'\bvirtual\b[^;{}]*\)\s*(?:const\s*)?(?:noexcept\s*)?=\s*0\s*;')
+NAMED_CONTROL = re.compile(r'\bControl\s*\(\s*"')
+
+
+def shape_faults(root):
+    """Ports outside src/platform/, and controls looked up by a string name in src/shell/."""
     faults = []
+    for dirpath, _, names in os.walk(os.path.join(root, "src")):
+        for name in sorted(names):
+            if not name.endswith((".h", ".cpp")):
+                continue
+            full = os.path.join(dirpath, name)
+            rel = os.path.relpath(full, root).replace(os.sep, "/")
+            with open(full, encoding="utf-8") as f:
+                text = f.read()
+            line = lambda m: text.count("\n", 0, m.start()) + 1
+            if folder_of(rel) != "platform":
+                for m in PURE_VIRTUAL.finditer(text):
+                    faults.append(f"{rel}:{line(m)}: a port (pure virtual function) outside src/platform/")
+            if folder_of(rel) == "shell":
+                for m in NAMED_CONTROL.finditer(text):
+                    faults.append(f"{rel}:{line(m)}: a control looked up by a string name, not its id")
+    return faults
+
+
+def check(root):
+    faults = shape_faults(root)
     graph = {}
     files = {}  # src/x/name (the .h and .cpp together) -> what it includes of src/
     for source, target in edges(root):
@@ -135,7 +162,7 @@ def main(argv):
         print(f"include check: {f}")
     if not faults:
         print("include check: every include points down the layers; no loop between "
-              + ", ".join(sorted(graph)))
+              + ", ".join(sorted(graph)) + "; every port in platform/; no control named by a string")
     return 1 if faults else 0
 
 

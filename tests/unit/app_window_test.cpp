@@ -18,7 +18,7 @@ TEST(ControlTable, IsIndexedByIdAndNamesAreUnique) {
   std::set<int> tabIndexes;
   ASSERT_EQ(ControlTable().size(), static_cast<std::size_t>(kControlCount));
   for (int i = 0; i < kControlCount; ++i) {
-    const ControlDesc& s = ControlTable()[i];
+    const ControlRow<Ctl>& s = ControlTable()[i];
     EXPECT_EQ(static_cast<int>(s.id), i) << s.name;
     EXPECT_TRUE(names.insert(s.name).second) << s.name;
     if (s.tabIndex >= 0) EXPECT_TRUE(tabIndexes.insert(s.tabIndex).second) << s.name;
@@ -51,7 +51,7 @@ TEST(ControlTable, TabSkipsUnusableControlsAndWrapsBothWays) {
 TEST(ControlTable, FewControlsCarryExtras) {
   // Exactly one default button, the two text limits and the slider's range: the shell reads
   // these from the table, so no control is special-cased by name.
-  for (const ControlDesc& s : ControlTable()) {
+  for (const ControlRow<Ctl>& s : ControlTable()) {
     EXPECT_EQ(s.extras.isDefault, s.id == Ctl::Send) << s.name;
     const int limit = s.id == Ctl::PlusWord ? 255 : s.id == Ctl::Message ? kNoTextLimit : 0;
     EXPECT_EQ(s.extras.textLimit, limit) << s.name;

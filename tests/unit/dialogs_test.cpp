@@ -7,7 +7,7 @@
 #include "app/main_form.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/dialogs.h"
-#include "dialogs/home_page.h"
+#include "app/home_page.h"
 #include "dialogs/live_windows.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_form.h"
@@ -224,12 +224,6 @@ TEST_F(AuxFormTest, TheMenuRoutesHelpInfoAndTheHomePage) {
   EXPECT_FALSE(main.ExitRequested());
 }
 
-TEST(HomePage, IsOneAsciiWebAddress) {
-  const std::string url = kHomePageUrl;
-  EXPECT_TRUE(url.rfind("https://", 0) == 0 || url.rfind("http://", 0) == 0) << url;
-  for (char ch : url) EXPECT_TRUE(ch > ' ' && ch < 0x7F) << url;
-}
-
 TEST(LiveWindows, TheLastWindowClosedEndsTheLoopOnce) {
   LiveWindows live;
   live.Opened();  // main window
@@ -249,27 +243,31 @@ int WidestPixels(const std::u16string& text) {
 }
 
 TEST(DialogTables, ControlsLieInsideTheirContainersAndTabIndexesAreUnique) {
-  for (const DialogDesc* d : {&TipWindowDesc(), &AboutWindowDesc()}) {
+  for (const DialogDesc<int>& d : {ByPlace(TipWindowDesc()), ByPlace(AboutWindowDesc())}) {
     std::set<int> tabs;
-    for (const DialogControl& c : d->controls) {
-      const int w = c.container < 0 ? d->clientWidth : d->controls[c.container].width;
-      const int h = c.container < 0 ? d->clientHeight : d->controls[c.container].height;
+    for (std::size_t i = 0; i < d.controls.size(); ++i) {
+      const ControlRow<int>& c = d.controls[i];
+      EXPECT_EQ(c.id, static_cast<int>(i)) << c.name;  // the window's ids name their rows
+      const int w = c.container ? d.controls[*c.container].width : d.clientWidth;
+      const int h = c.container ? d.controls[*c.container].height : d.clientHeight;
       EXPECT_LE(c.left + c.width, w) << c.name;
       EXPECT_LE(c.top + c.height, h) << c.name;
       if (c.tabIndex >= 0) {
         EXPECT_TRUE(tabs.insert(c.tabIndex).second) << c.name;
       }
-      if (c.container >= 0) {
-        EXPECT_EQ(d->controls[c.container].kind, DialogKind::PictureBox) << c.name;
+      if (c.container) {
+        EXPECT_EQ(d.controls[*c.container].kind, Kind::PictureBox) << c.name;
       }
     }
-    EXPECT_EQ(d->controls.front().kind, DialogKind::Button);  // cmdOK: tab index 0
-    EXPECT_EQ(d->controls.front().tabIndex, 0);
+    EXPECT_TRUE(d.controls.front().extras.isDefault);  // cmdOK: tab index 0
+    EXPECT_EQ(d.controls.front().tabIndex, 0);
   }
+  EXPECT_EQ(TipWindowDesc().controls.size(), static_cast<std::size_t>(TipCtl::Count));
+  EXPECT_EQ(AboutWindowDesc().controls.size(), static_cast<std::size_t>(AboutCtl::Count));
 }
 
 TEST(DialogTables, TheNoticesAreOneLineOfJapaneseWithinTheirWidths) {
-  for (const DialogControl& c : AboutWindowDesc().controls) {
+  for (const ControlRow<AboutCtl>& c : AboutWindowDesc().controls) {
     if (std::string(c.name) != "Label1" && std::string(c.name) != "Label2") continue;
     const std::u16string text = c.caption;
     EXPECT_EQ(text.find_first_of(u"\r\n"), std::u16string::npos) << c.name;

@@ -39,7 +39,7 @@ TEST(MainWindowLayout, EveryControlWhereTheTableSaysAtEachResolution) {
     const MainWindowLayout layout = LayOutMainWindow(DesignBounds(), dpi, 1);
     EXPECT_EQ(layout.clientWidth, Nearest(kClientWidthTwips, dpi));
     EXPECT_EQ(layout.clientHeight, Nearest(kClientHeightTwips, dpi));
-    for (const ControlDesc& d : ControlTable())
+    for (const ControlRow<Ctl>& d : ControlTable())
       ExpectAt(layout.controls[static_cast<int>(d.id)], d.left, d.top, d.width, d.height, dpi, d.name);
     // Panels of 2340 and 3900 twips, one after the other; the bar's own borders come off its height.
     EXPECT_EQ(layout.panelRightEdges[0], Nearest(2340, dpi));
@@ -63,7 +63,7 @@ TEST(MainWindowLayout, FollowsTheCurrentTwipsOfMovedFrames) {
   EXPECT_EQ(at144.controls[static_cast<int>(Ctl::Frame1)], (PixelRect{1, 342, 606, 156}));
   for (int dpi : kDpis) {
     const MainWindowLayout layout = LayOutMainWindow(now, dpi, 1);
-    for (const ControlDesc& d : ControlTable()) {
+    for (const ControlRow<Ctl>& d : ControlTable()) {
       const TwipRect& t = now[static_cast<int>(d.id)];
       ExpectAt(layout.controls[static_cast<int>(d.id)], t.left, t.top, t.width, t.height, dpi, d.name);
     }
@@ -71,16 +71,16 @@ TEST(MainWindowLayout, FollowsTheCurrentTwipsOfMovedFrames) {
 }
 
 TEST(DialogLayout, EveryControlWhereItsTableSaysAtEachResolution) {
-  for (const DialogDesc* desc : {&TipWindowDesc(), &AboutWindowDesc()}) {
+  for (const DialogDesc<int>& desc : {ByPlace(TipWindowDesc()), ByPlace(AboutWindowDesc())}) {
     for (int dpi : kDpis) {
-      const DialogLayout layout = LayOutDialog(*desc, dpi);
-      EXPECT_EQ(layout.clientWidth, Nearest(desc->clientWidth, dpi));
-      EXPECT_EQ(layout.clientHeight, Nearest(desc->clientHeight, dpi));
-      ASSERT_EQ(layout.controls.size(), desc->controls.size());
-      for (std::size_t i = 0; i < desc->controls.size(); ++i) {
-        const DialogControl& c = desc->controls[i];
+      const DialogLayout layout = LayOutDialog(desc, dpi);
+      EXPECT_EQ(layout.clientWidth, Nearest(desc.clientWidth, dpi));
+      EXPECT_EQ(layout.clientHeight, Nearest(desc.clientHeight, dpi));
+      ASSERT_EQ(layout.controls.size(), desc.controls.size());
+      for (std::size_t i = 0; i < desc.controls.size(); ++i) {
+        const ControlRow<int>& c = desc.controls[i];
         const PixelRect& got = layout.controls[i];
-        if (c.kind == DialogKind::Line) {  // an etched line stays two pixels high
+        if (c.kind == Kind::Line) {  // an etched line stays two pixels high
           EXPECT_EQ(got, (PixelRect{Nearest(c.left, dpi), Nearest(c.top, dpi), Nearest(c.width, dpi), 2})) << c.name;
         } else {
           ExpectAt(got, c.left, c.top, c.width, c.height, dpi, c.name);

@@ -32,7 +32,7 @@ TEST(SendOptions, DisablingSwitchesOffTheFifteenSendingControlsAndNothingElse) {
       f.options.EnableSendOptions(true);
       f.options.EnableSendOptions(false);
       SCOPED_TRACE(std::string(Describe(mode).name) + " EveryWord=" + std::to_string(everyWord));
-      for (const ControlDesc& c : ControlTable())
+      for (const ControlRow<Ctl>& c : ControlTable())
         EXPECT_EQ(f.form.Enabled(c.id), !sending.count(c.id)) << c.name;
       EXPECT_EQ(f.form.Value(mode), 1);  // values survive for the next switch on
       EXPECT_EQ(f.form.Value(Ctl::EveryWord), everyWord);

@@ -15,6 +15,7 @@ namespace {
 
 constexpr DWORD kPollMs = 5;
 constexpr int kActivatCheckId = 1000;
+constexpr int kSliderLabelId = 1029;  // Label2(0): "100%" until the first readout tick rewrites it
 
 bool SameClass(HWND w, const wchar_t* name) { return lstrcmpiW(ClassOf(w).c_str(), name) == 0; }
 
@@ -414,7 +415,11 @@ int WatchStart(const Target& t, const Args& a) {
     auto checkedNow = [&] { return check ? SendWithTimeout(check, BM_GETCHECK, 0, 0) : -1; };
     DWORD seenAt = Now();
     j.Key("seen_ms").Int(seenAt - start);
-    j.Key("first").Begin().Key("checked").Int(checkedNow()).Key("topmost").Bool(topmostNow()).End();
+    // The label is read last: while it still reads as made, the reads before it came before the
+    // first readout tick too (the tick sets ActivatCheck before it writes the label).
+    HWND label = ControlById(main, kSliderLabelId);
+    j.Key("first").Begin().Key("checked").Int(checkedNow()).Key("topmost").Bool(topmostNow());
+    j.Key("label").Str(label ? TextOf(label) : std::wstring()).End();
     // Only the assistant goes on top by itself (a baseline window has no ActivatCheck).
     while (check && !topmostNow() && Now() - start < timeout) Sleep(kPollMs);
     j.Key("topmost_after_seen_ms").Int(Now() - seenAt);

@@ -47,12 +47,18 @@ LRESULT SendWithTimeout(HWND w, UINT msg, WPARAM wp, LPARAM lp, bool* ok) {
   return sent ? static_cast<LRESULT>(result) : 0;
 }
 
+// The length and the text are two calls: a text the program rewrites between them (a timer's
+// label) would come back cut to the old length, so it is read again until the two agree.
 std::wstring TextOf(HWND w) {
-  LRESULT length = SendWithTimeout(w, WM_GETTEXTLENGTH, 0, 0);
-  if (length <= 0) return {};
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  LRESULT got = SendWithTimeout(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(got > 0 && static_cast<size_t>(got) < text.size() ? got : 0);
+  std::wstring text;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    LRESULT length = SendWithTimeout(w, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0) return {};
+    text.assign(static_cast<size_t>(length) + 1, L'\0');
+    LRESULT got = SendWithTimeout(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got > 0 && static_cast<size_t>(got) < text.size() ? got : 0);
+    if (SendWithTimeout(w, WM_GETTEXTLENGTH, 0, 0) == got) break;
+  }
   return text;
 }
 

@@ -22,7 +22,7 @@ struct ShownBox {
 class FakeForm : public FormPort {
  public:
   FakeForm() {
-    for (const ControlDesc& s : ControlTable()) {
+    for (const ControlRow<Ctl>& s : ControlTable()) {
       State& st = state_[static_cast<int>(s.id)];
       st.value = s.value;
       st.text = s.caption ? Text(s.caption) : Text();
@@ -34,7 +34,7 @@ class FakeForm : public FormPort {
   int Value(Ctl c) override { return At(c).value; }
   void SetValue(Ctl c, int v) override {
     if (v && Describe(c).group)
-      for (const ControlDesc& s : ControlTable())
+      for (const ControlRow<Ctl>& s : ControlTable())
         if (s.group == Describe(c).group) At(s.id).value = 0;
     At(c).value = v;
   }

@@ -1,4 +1,4 @@
-#include "dialogs/home_page.h"
+#include "app/home_page.h"
 
 #ifndef SORELKA_HOME_URL
 #error "SORELKA_HOME_URL is set by the build (CMakeLists.txt)"

@@ -1,4 +1,4 @@
-#include "app_windows.h"
+#include "aux_windows.h"
 
 #include "dialogs/live_windows.h"
 #include "live_windows_win32.h"
