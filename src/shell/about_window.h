@@ -8,7 +8,7 @@ namespace sorelka::win32 {
 class AboutWindow final : public AuxWindow<AboutWindow, DialogPort> {
  public:
   static constexpr wchar_t kClassName[] = L"SorelkaAboutWindow";
-  AboutWindow() : AuxWindow(AboutWindowDesc()) {}
+  explicit AboutWindow(TopLevelWindows& live) : AuxWindow(AboutWindowDesc(), live) {}
 };
 
 }  // namespace sorelka::win32

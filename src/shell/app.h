@@ -28,11 +28,12 @@ class App {
   Resources resources_;
   Win32Desktop desktop_;
   Win32EventLoop loop_{loops_};
+  TopLevelWindows live_;  // the main, tip and version windows still open
   ControlWindows windows_;
   Win32Form port_{windows_, resources_, desktop_, loops_};
   MainForm form_{port_, desktop_, loop_};
-  MainWindow window_{windows_, resources_, port_, form_, loops_};
-  AuxWindows aux_{desktop_, form_, port_};  // the tip and version windows; they may outlive the main window
+  MainWindow window_{windows_, resources_, port_, form_, loops_, live_};
+  AuxWindows aux_{desktop_, form_, port_, live_};  // the tip and version windows; they may outlive the main window
 };
 
 }  // namespace sorelka::win32

@@ -20,7 +20,7 @@ template <typename Derived, typename Port>
 class AuxWindow : public BaseWindow<Derived>, public Port {
  public:
   template <typename Id>
-  explicit AuxWindow(const DialogDesc<Id>& desc) : body_(desc) {}
+  AuxWindow(const DialogDesc<Id>& desc, TopLevelWindows& live) : body_(desc), liveWindows_(live) {}
 
   std::function<void()> onOk;  // the OK button, Enter, Esc, the close box
   std::function<void()> onActivated;  // came to the front
@@ -78,7 +78,7 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
         if (onOk) { onOk(); return 0; }
         break;
       case WM_DESTROY:
-        if (std::exchange(live_, false)) LiveWindowClosed();
+        if (std::exchange(live_, false)) liveWindows_.Closed();
         return 0;
       case WM_NCDESTROY: body_.Release(); break;
       default: break;
@@ -96,7 +96,7 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
       error_ = GetLastError();
       return -1;
     }
-    LiveWindowOpened();
+    liveWindows_.Opened();
     live_ = true;
     return 0;
   }
@@ -105,6 +105,7 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
   }
 
   DialogBody body_;
+  TopLevelWindows& liveWindows_;
   DWORD error_ = 0;    // why the last Load failed
   bool live_ = false;  // counted among the live windows
 };

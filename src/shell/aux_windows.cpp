@@ -1,12 +1,10 @@
 #include "aux_windows.h"
 
-#include "dialogs/live_windows.h"
-#include "live_windows_win32.h"
 
 namespace sorelka::win32 {
 
-AuxWindows::AuxWindows(Desktop& desktop, MainForm& form, FormPort& main)
-    : dialogs_(tip_, about_, desktop, main), form_(form), main_(main) {
+AuxWindows::AuxWindows(Desktop& desktop, MainForm& form, FormPort& main, TopLevelWindows& live)
+    : tip_(live), about_(live), dialogs_(tip_, about_, desktop, main), form_(form), main_(main) {
   tip_.onOk = [this] { HandBack(tip_.hwnd()); dialogs_.Tip().OkClick(); };
   about_.onOk = [this] { HandBack(about_.hwnd()); dialogs_.About().OkClick(); };
   tip_.onActivated = about_.onActivated = [this] { form_.AuxWindowActivated(); };
@@ -21,19 +19,6 @@ void AuxWindows::HandBack(HWND closing) {
   // A window held disabled by a modal box (the main window's message box): the box.
   if (HWND popup = GetLastActivePopup(to); !IsWindowEnabled(to) && popup && IsWindowEnabled(popup)) to = popup;
   SetForegroundWindow(to);
-}
-
-namespace {
-LiveWindows& Live() {
-  static LiveWindows live;
-  return live;
-}
-}  // namespace
-
-void LiveWindowOpened() { Live().Opened(); }
-
-void LiveWindowClosed() {
-  if (Live().Closed()) PostQuitMessage(0);
 }
 
 }  // namespace sorelka::win32

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "about_window.h"
+#include "live_windows_win32.h"
 #include "app/main_form.h"
 #include "dialogs/dialogs.h"
 #include "platform/desktop.h"
@@ -16,7 +17,7 @@ class AuxWindows {
  public:
   // `main`: the main window, which tells of a window that could not be made and takes the front
   // back when no other window can.
-  AuxWindows(Desktop& desktop, MainForm& form, FormPort& main);
+  AuxWindows(Desktop& desktop, MainForm& form, FormPort& main, TopLevelWindows& live);
   AuxWindows(const AuxWindows&) = delete;
   AuxWindows& operator=(const AuxWindows&) = delete;
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "live_windows_win32.h"
 #include "platform/failure_text.h"
 #include "push_check.h"
 #include "way_out.h"
@@ -26,8 +25,8 @@ constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 }  // namespace
 
 MainWindow::MainWindow(ControlWindows& windows, Resources& resources, Win32Form& port, MainForm& form,
-                       ModalLoops& loops)
-    : w_(windows), res_(resources), port_(port), form_(form), loops_(loops) {
+                       ModalLoops& loops, TopLevelWindows& live)
+    : w_(windows), res_(resources), port_(port), form_(form), loops_(loops), live_(live) {
   keys_.tab = [this](bool forward) { port_.MoveFocus(forward); };
   keys_.enter = [this] { OnEnter(); };
   keys_.escape = [this] {
@@ -110,7 +109,7 @@ LRESULT MainWindow::OnCreate() {
     Fail(W(kStartFailed));
     return -1;
   }
-  LiveWindowOpened();
+  live_.Opened();
   tip_.Attach(w_.H(Ctl::Slider));
   tip_.SetDpi(res_.Dpi());
   form_.Load();
@@ -324,7 +323,7 @@ void MainWindow::OnDestroy() {
   KillTimer(hwnd(), kTimer2);
   tip_.Destroy();
   UnloadOnce();
-  LiveWindowClosed();  // the process ends with the program's last window
+  live_.Closed();  // the process ends with the program's last window
 }
 
 void MainWindow::OnNcDestroy() {

@@ -12,6 +12,7 @@
 #include "control_windows.h"
 #include "form_port_win32.h"
 #include "frame_container.h"
+#include "live_windows_win32.h"
 #include "modal_loops.h"
 #include "resources.h"
 #include "slider_tip.h"
@@ -25,7 +26,8 @@ class MainWindow final : public BaseWindow<MainWindow> {
  public:
   static constexpr wchar_t kClassName[] = L"SorelkaMainWindow";
 
-  MainWindow(ControlWindows& windows, Resources& resources, Win32Form& port, MainForm& form, ModalLoops& loops);
+  MainWindow(ControlWindows& windows, Resources& resources, Win32Form& port, MainForm& form, ModalLoops& loops,
+             TopLevelWindows& live);
 
   // Makes the window with its menus and controls. On failure returns false and Failure()
   // names what failed and the system's error code.
@@ -72,6 +74,7 @@ class MainWindow final : public BaseWindow<MainWindow> {
   Win32Form& port_;
   MainForm& form_;
   ModalLoops& loops_;
+  TopLevelWindows& live_;  // the process ends with the program's last window
   std::vector<ControlArgs> args_;  // the control table, as the builder reads it
   std::vector<std::unique_ptr<FrameContainer>> frames_;
   ScopedMenu sendMenu_;  // the hidden popup-only menu; the menu bar goes with the window

@@ -8,7 +8,7 @@ namespace sorelka::win32 {
 class TipWindow final : public AuxWindow<TipWindow, TipWindowPort> {
  public:
   static constexpr wchar_t kClassName[] = L"SorelkaTipWindow";
-  TipWindow() : AuxWindow(TipWindowDesc()) {}
+  explicit TipWindow(TopLevelWindows& live) : AuxWindow(TipWindowDesc(), live) {}
 
   bool Load() override;
   void ShowAndFocus() override;
