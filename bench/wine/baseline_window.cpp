@@ -67,7 +67,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  for (int i = 0; i < sorelka::kFontCount; ++i) g_fonts[i] = sorelka::win32::MakeFont(static_cast<sorelka::Font>(i), dpi);
+  for (int i = 0; i < sorelka::kFontCount; ++i) g_fonts[i] = sorelka::shell::MakeFont(static_cast<sorelka::Font>(i), dpi);
 
   WNDCLASSW wc{};
   wc.lpfnWndProc = Proc;

@@ -111,8 +111,8 @@ struct HeldReceiver {
 
 int Post(int n, int reps) {
   const std::u16string line = MakeLine(n);
-  sorelka::win32::Win32Desktop desktop;
-  sorelka::win32::Win32EventLoop loop;
+  sorelka::shell::Win32Desktop desktop;
+  sorelka::shell::Win32EventLoop loop;
   std::vector<std::uint32_t> codes;
   for (char16_t u : line) codes.push_back(sorelka::Cp932Code(desktop, u));
 
@@ -161,8 +161,8 @@ int Deliver(int n) {
     std::printf("{\"ok\":false,\"error\":\"no chat room\"}\n");
     return 1;
   }
-  sorelka::win32::Win32Desktop desktop;
-  sorelka::win32::Win32EventLoop loop;
+  sorelka::shell::Win32Desktop desktop;
+  sorelka::shell::Win32EventLoop loop;
   sorelka::ChatTarget target;
   target.Kind = sorelka::KindUnknown;
   target.InputWindow = reinterpret_cast<sorelka::Hwnd>(input);
@@ -258,7 +258,7 @@ BOOL CALLBACK FindControl(HWND w, LPARAM found) {
 }
 
 HWND ControlOf(HWND app, sorelka::Ctl c) {
-  FoundControl f{sorelka::win32::ControlId(c), nullptr};
+  FoundControl f{sorelka::shell::ControlId(c), nullptr};
   EnumChildWindows(app, FindControl, reinterpret_cast<LPARAM>(&f));
   return f.window;
 }

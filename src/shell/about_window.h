@@ -1,9 +1,10 @@
 // frmAbout: the version window.
 #pragma once
 #include "aux_window.h"
+#include "shell_namespace.h"
 #include "platform/dialog_port.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class AboutWindow final : public AuxWindow<AboutWindow, DialogPort> {
  public:
@@ -11,4 +12,4 @@ class AboutWindow final : public AuxWindow<AboutWindow, DialogPort> {
   explicit AboutWindow(TopLevelWindows& live) : AuxWindow(AboutWindowDesc(), live) {}
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

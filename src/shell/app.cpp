@@ -1,10 +1,11 @@
 #include "app.h"
+#include "shell_namespace.h"
 
 #include <commctrl.h>
 
 #include "win32_error.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 App::App() : resources_(ScreenDpi()) { form_.AttachDialogs(aux_.dialogs()); }
 
@@ -35,4 +36,4 @@ int App::Run(int showCommand) {
   return static_cast<int>(msg.wParam);
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -2,6 +2,7 @@
 // message loop. Everything here lives as long as the process.
 #pragma once
 #include "win32_headers.h"  // <windows.h> without its MessageBox macro
+#include "shell_namespace.h"
 
 #include "app/main_form.h"
 #include "aux_windows.h"
@@ -14,7 +15,7 @@
 #include "modal_loops.h"
 #include "resources.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class App {
  public:
@@ -36,4 +37,4 @@ class App {
   AuxWindows aux_{desktop_, form_, port_, live_};  // the tip and version windows; they may outlive the main window
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

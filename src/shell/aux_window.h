@@ -2,6 +2,7 @@
 // owned by the main window, counted among the program's live windows, closed by its OK button.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include <functional>
 #include <string>
@@ -14,7 +15,7 @@
 #include "live_windows_win32.h"
 #include "win32_error.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 template <typename Derived, typename Port>
 class AuxWindow : public BaseWindow<Derived>, public Port {
@@ -110,4 +111,4 @@ class AuxWindow : public BaseWindow<Derived>, public Port {
   bool live_ = false;  // counted among the live windows
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

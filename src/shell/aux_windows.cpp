@@ -1,7 +1,8 @@
 #include "aux_windows.h"
+#include "shell_namespace.h"
 
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 AuxWindows::AuxWindows(Desktop& desktop, MainForm& form, FormPort& main, TopLevelWindows& live)
     : tip_(live), about_(live), dialogs_(tip_, about_, desktop, main), form_(form), main_(main) {
@@ -21,4 +22,4 @@ void AuxWindows::HandBack(HWND closing) {
   SetForegroundWindow(to);
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

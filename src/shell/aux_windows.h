@@ -2,6 +2,7 @@
 // root for the life of the process: they may outlive the main window.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include "about_window.h"
 #include "live_windows_win32.h"
@@ -11,7 +12,7 @@
 #include "platform/form_port.h"
 #include "tip_window.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class AuxWindows {
  public:
@@ -36,4 +37,4 @@ class AuxWindows {
   FormPort& main_;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -3,6 +3,7 @@
 // reaches a destroyed window through them.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include <array>
 
@@ -10,7 +11,7 @@
 #include "platform/form_port.h"
 #include "win32_kinds.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 inline constexpr int kFirstMenuId = 2000;  // menu command id = 2000 + Menu
 
@@ -39,4 +40,4 @@ struct ControlWindows {
   }
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

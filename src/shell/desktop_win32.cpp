@@ -1,4 +1,5 @@
 #include "desktop_win32.h"
+#include "shell_namespace.h"
 
 #include <algorithm>
 #include <vector>
@@ -6,7 +7,7 @@
 #include "win32/ansi_text.h"
 #include "win32/dynamic_api.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 Hwnd Win32Desktop::ForegroundWindow() { return FromHwnd(GetForegroundWindow()); }
 
@@ -93,4 +94,4 @@ Text Win32Desktop::FromAnsi(std::string_view bytes) {
 
 bool Win32Desktop::IsLeadByte(unsigned char b) { return IsDBCSLeadByte(b) != FALSE; }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,11 +1,12 @@
 // The desktop port over user32 and kernel32; shell32 loaded at first use.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include "platform/desktop.h"
 #include "style_worker.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class Win32Desktop final : public Desktop {
  public:
@@ -49,4 +50,4 @@ class Win32Desktop final : public Desktop {
 inline HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(h); }
 inline Hwnd FromHwnd(HWND h) { return reinterpret_cast<Hwnd>(h); }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,4 +1,5 @@
 #include "dialog_body.h"
+#include "shell_namespace.h"
 
 #include <richedit.h>
 
@@ -6,7 +7,7 @@
 #include "resources.h"
 #include "win32/dynamic_api.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 DialogBody::DialogBody(DialogDesc<int> desc, int firstId) : desc_(std::move(desc)), firstId_(firstId) {
   keys_.tab = [this](bool forward) {
@@ -149,4 +150,4 @@ bool DialogBody::OnActivate(HWND window, WPARAM wp) {
   return to != nullptr;
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

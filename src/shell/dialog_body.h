@@ -3,6 +3,7 @@
 // kept across activation.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include <memory>
 #include <vector>
@@ -15,7 +16,7 @@
 #include "win32/wide.h"
 #include "window_builder.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class DialogBody {
  public:
@@ -72,4 +73,4 @@ class DialogBody {
   DialogKeys keys_;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

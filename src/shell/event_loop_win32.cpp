@@ -1,8 +1,9 @@
 #include "event_loop_win32.h"
+#include "shell_namespace.h"
 
 #include "win32/dynamic_api.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 std::uint32_t Win32EventLoop::Milliseconds() { return TimeGetTimeLazy(); }
 
@@ -38,4 +39,4 @@ bool Win32EventLoop::PumpOnce() {
   return true;
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -2,13 +2,14 @@
 // system clock (winmm loaded at first use).
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include <functional>
 
 #include "modal_loops.h"
 #include "platform/event_loop.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class Win32EventLoop final : public EventLoop {
  public:
@@ -31,4 +32,4 @@ class Win32EventLoop final : public EventLoop {
   std::function<bool(MSG&)> preTranslate_;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -3,6 +3,7 @@
 // (bench/wine/baseline_window.cpp), so the baseline cannot drift from the program.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include <array>
 #include <iterator>
@@ -11,7 +12,7 @@
 #include "app/controls.h"
 #include "win32/handles.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 struct FontFace {
   const wchar_t* face;
@@ -59,4 +60,4 @@ class FontSet {
   Fonts fonts_;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

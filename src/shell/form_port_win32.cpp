@@ -1,4 +1,5 @@
 #include "form_port_win32.h"
+#include "shell_namespace.h"
 
 #include <commctrl.h>
 
@@ -7,7 +8,7 @@
 
 #include "win32/wide.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 int Win32Form::Value(Ctl c) {
   if (Describe(c).kind == Kind::Slider) return static_cast<int>(SendMessageW(H(c), TBM_GETPOS, 0, 0));
@@ -167,4 +168,4 @@ Text Win32Form::MessageText() {
   return text;
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,6 +1,7 @@
 // The form port over the main window's real controls, and the keyboard focus among them.
 #pragma once
 #include "win32_headers.h"  // <windows.h> without its MessageBox macro
+#include "shell_namespace.h"
 
 #include "control_windows.h"
 #include "desktop_win32.h"
@@ -8,7 +9,7 @@
 #include "platform/form_port.h"
 #include "resources.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class Win32Form final : public FormPort {
  public:
@@ -56,4 +57,4 @@ class Win32Form final : public FormPort {
   Text sliderTip_;  // the slider's readout, which the main window's tip shows
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,8 +1,9 @@
 #include "frame_container.h"
+#include "shell_namespace.h"
 
 #include "win32/handles.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 LRESULT FrameContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
@@ -77,4 +78,4 @@ void FrameContainer::OnPaint() {
   }
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

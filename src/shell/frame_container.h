@@ -3,10 +3,11 @@
 // main window, which owns every handler.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include "win32/base_window.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class FrameContainer final : public BaseWindow<FrameContainer> {
  public:
@@ -28,4 +29,4 @@ class FrameContainer final : public BaseWindow<FrameContainer> {
   HFONT font_ = nullptr;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

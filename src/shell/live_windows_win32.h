@@ -1,10 +1,11 @@
 // The program's top-level windows still open; the message loop ends with the last one.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include "dialogs/live_windows.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 // Owned by the composition root; the main, tip and version windows report to it.
 class TopLevelWindows {
@@ -18,4 +19,4 @@ class TopLevelWindows {
   LiveWindows count_;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

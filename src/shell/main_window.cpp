@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "shell_namespace.h"
 
 #include <commctrl.h>
 
@@ -13,7 +14,7 @@
 #include "win32/wide.h"
 #include "win32_kinds.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 namespace {
 
@@ -332,4 +333,4 @@ void MainWindow::OnNcDestroy() {
   w_.Clear();  // nothing reaches the destroyed controls through the form port from here on
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -2,6 +2,7 @@
 // the behaviour (MainForm). Closing follows the rule for nested loops (modal_loops.h).
 #pragma once
 #include "win32_headers.h"  // <windows.h> without its MessageBox macro
+#include "shell_namespace.h"
 
 #include <memory>
 #include <vector>
@@ -20,7 +21,7 @@
 #include "win32/handles.h"
 #include "window_builder.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class MainWindow final : public BaseWindow<MainWindow> {
  public:
@@ -87,4 +88,4 @@ class MainWindow final : public BaseWindow<MainWindow> {
   DWORD error_ = 0;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

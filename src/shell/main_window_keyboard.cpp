@@ -1,10 +1,11 @@
 // The main window's Enter: the focused push button, a line break in the message box with Ctrl,
 // else the default button. Tab and Esc are in the constructor's keys.
 #include "main_window.h"
+#include "shell_namespace.h"
 
 #include "win32_kinds.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 void MainWindow::OnEnter() {
   if (form_.Sending()) return;  // Enter neither cancels a send nor queues another
@@ -26,4 +27,4 @@ void MainWindow::OnEnter() {
     SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(ControlId(def), BN_CLICKED), reinterpret_cast<LPARAM>(w_.H(def)));
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,9 +1,10 @@
 #include "message_guard.h"
+#include "shell_namespace.h"
 
 #include "app/message_trust.h"
 #include "win32/dynamic_api.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 static_assert(kMsgCreate == WM_CREATE && kMsgDrawItem == WM_DRAWITEM && kMsgNcCreate == WM_NCCREATE &&
               kMsgDpiChanged == kWmDpiChanged);
@@ -27,4 +28,4 @@ bool MessageGuard::Install() {
   return hook_ != nullptr;
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -3,8 +3,9 @@
 // sends, with a pointer in it (app/message_trust.h), becomes WM_NULL before anyone reads it.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class MessageGuard {
  public:
@@ -20,4 +21,4 @@ class MessageGuard {
   HHOOK hook_ = nullptr;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,6 +1,7 @@
 #include "modal_loops.h"
+#include "shell_namespace.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 namespace {
 
@@ -39,4 +40,4 @@ void ModalLoops::CancelInnerWork() {
   // and the last one posts the finish.
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

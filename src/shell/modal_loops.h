@@ -3,10 +3,11 @@
 // carried out by the main window once the outermost loop has unwound.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include "app/loop_rule.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 // Posted to the main window when an ending is due; its handler asks LoopRule::Due().
 inline constexpr UINT kMsgFinish = WM_APP + 1;
@@ -43,4 +44,4 @@ class ModalLoops {
   HWND main_ = nullptr;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,8 +1,9 @@
 #include "picture_box.h"
+#include "shell_namespace.h"
 
 #include "win32/handles.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 LRESULT PictureBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
@@ -27,4 +28,4 @@ void PictureBox::OnPaint() {
   if (icon_) DrawIconEx(paint.dc(), 0, 0, icon_, 32, 32, 0, nullptr, DI_NORMAL);
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

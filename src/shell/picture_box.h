@@ -3,10 +3,11 @@
 // to the window.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include "win32/base_window.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class PictureBox final : public BaseWindow<PictureBox> {
  public:
@@ -25,4 +26,4 @@ class PictureBox final : public BaseWindow<PictureBox> {
   HBRUSH background_;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

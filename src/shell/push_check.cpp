@@ -1,9 +1,10 @@
 #include "push_check.h"
+#include "shell_namespace.h"
 
 #include "win32/handles.h"
 #include "win32/subclass.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 namespace {
 constexpr wchar_t kState[] = L"SorelkaPushCheck.State";
@@ -68,4 +69,4 @@ void DrawPushCheck(const DRAWITEMSTRUCT& item, COLORREF textColour, HFONT font) 
   }
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,10 +1,11 @@
 #include "resources.h"
+#include "shell_namespace.h"
 
 #include "resource_ids.h"
 
 #include <utility>
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 namespace {
 
@@ -46,4 +47,4 @@ HICON Resources::StatusIcon(Picture p) const {
   }
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

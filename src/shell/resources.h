@@ -2,6 +2,7 @@
 // the life of the program; windows and the form port borrow the handles.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include <array>
 
@@ -11,7 +12,7 @@
 #include "win32/handles.h"
 #include "platform/pixels.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class Resources {
  public:
@@ -44,4 +45,4 @@ class Resources {
   ScopedBitmap corner_;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,4 +1,5 @@
 #include <windows.h>
+#include "shell_namespace.h"
 #include <commctrl.h>
 
 #include "slider_tip.h"
@@ -7,7 +8,7 @@
 
 #include "resources.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 TOOLINFOW SliderTip::Tool(const wchar_t* text) const {
   TOOLINFOW ti{};
@@ -85,4 +86,4 @@ void SliderTip::Hide() {
   shown_ = false;
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -3,13 +3,14 @@
 // out of the topmost band; an unowned one does not.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 #include <commctrl.h>
 
 #include <string>
 
 #include "win32/handles.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class SliderTip {
  public:
@@ -34,4 +35,4 @@ class SliderTip {
   ScopedWindow tip_;    // declared last, so it goes before the font it uses
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

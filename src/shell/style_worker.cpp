@@ -1,11 +1,12 @@
 #include "style_worker.h"
+#include "shell_namespace.h"
 
 #include <algorithm>
 
 #include "win32/dynamic_api.h"
 #include "win32/handles.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 // What the window's thread and the worker share, under the lock.
 struct StyleWorker::Shared {
@@ -120,4 +121,4 @@ bool StyleWorker::Change(const Job& job) {
   return IsWindow(h) != FALSE;
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

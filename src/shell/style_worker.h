@@ -3,6 +3,7 @@
 // on the window's thread, which only queues a change and later takes its outcome.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include <deque>
 #include <memory>
@@ -10,7 +11,7 @@
 
 #include "platform/desktop.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class StyleWorker {
  public:
@@ -44,4 +45,4 @@ class StyleWorker {
   std::shared_ptr<Shared> shared_;
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -1,10 +1,11 @@
 #include "tip_window.h"
+#include "shell_namespace.h"
 
 #include "win32/dynamic_api.h"
 
 #include <richedit.h>
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 namespace {
 // The rich edit control every Windows since 2000 ships; loaded only when the tip first opens
@@ -70,4 +71,4 @@ void TipWindow::SetSelText(const Text& text) {
   SendMessageW(Box(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(W(text)));
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

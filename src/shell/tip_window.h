@@ -1,9 +1,10 @@
 // frmTip: the tip window with the help text in a rich edit control.
 #pragma once
 #include "aux_window.h"
+#include "shell_namespace.h"
 #include "dialogs/dialogs.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 class TipWindow final : public AuxWindow<TipWindow, TipWindowPort> {
  public:
@@ -26,4 +27,4 @@ class TipWindow final : public AuxWindow<TipWindow, TipWindowPort> {
   bool freshText_ = false;  // written since it was last shown
 };
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

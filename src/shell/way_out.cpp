@@ -1,4 +1,5 @@
 #include "way_out.h"
+#include "shell_namespace.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -6,7 +7,7 @@
 
 #include "app/way_out.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 namespace {
 
@@ -55,4 +56,4 @@ void SetWayOutWindow(HWND mainWindow) {
 
 bool WayOutTaken() { return g_wayOut.Taken(); }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -3,8 +3,9 @@
 // whose thread runs the unload when asked with kMsgWayOut.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 // Sent to the main window: run the unload, if the way out was taken (WayOutTaken).
 inline constexpr UINT kMsgWayOut = WM_APP + 2;
@@ -18,4 +19,4 @@ void InstallWayOut();
 void SetWayOutWindow(HWND mainWindow);
 bool WayOutTaken();
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

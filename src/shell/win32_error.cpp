@@ -1,10 +1,11 @@
 #include "win32_error.h"
+#include "shell_namespace.h"
 
 #include "app/controls.h"
 #include "platform/failure_text.h"
 #include "win32/wide.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 void ReportFailure(const wchar_t* what, DWORD error) {
   // No code, no reason: the system's text for 0 says that all went well.
@@ -14,4 +15,4 @@ void ReportFailure(const wchar_t* what, DWORD error) {
   MessageBoxW(nullptr, W(text), W(kAppTitle), MB_OK | MB_ICONERROR);
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -2,6 +2,7 @@
 // every window's table, and the control ids each window gives its controls.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 #include <commctrl.h>
 #include <richedit.h>
 
@@ -12,7 +13,7 @@
 #include "frame_container.h"
 #include "picture_box.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 struct Win32Kind {
   const wchar_t* cls;
@@ -59,4 +60,4 @@ inline constexpr int kFirstControlId<TipCtl> = 100;
 template <>
 inline constexpr int kFirstControlId<AboutCtl> = 100;
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

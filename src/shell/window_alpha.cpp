@@ -2,10 +2,11 @@
 // layered-window functions loaded at run time; the layered bit of another thread's window is
 // changed by the style worker, and each changed window carries its record as properties.
 #include "desktop_win32.h"
+#include "shell_namespace.h"
 #include "win32/dynamic_api.h"
 #include "win32/handles.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 namespace {
 // The record's properties, in the order of the alpha-record values.
@@ -113,4 +114,4 @@ void Win32Desktop::RemoveAlphaRecord(Hwnd w) {
   for (const wchar_t* name : kRecordProps) RemovePropW(ToHwnd(w), name);
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

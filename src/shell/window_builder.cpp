@@ -1,11 +1,12 @@
 #include "window_builder.h"
+#include "shell_namespace.h"
 
 #include "app/message_trust.h"
 #include "push_check.h"
 #include "win32/dynamic_api.h"
 #include "win32/wide.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 namespace {
 bool IsButtonKind(Kind k) { return k == Kind::CheckBox || k == Kind::CheckPush || k == Kind::Option; }
@@ -157,4 +158,4 @@ bool PreTranslateDialogKeys(HWND window, MSG& msg, const DialogKeys& keys) {
   return IsDialogMessageW(window, &msg) != FALSE;
 }
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -4,6 +4,7 @@
 // them, keeps the focus across activation and gives the window the keyboard of a dialog.
 #pragma once
 #include <windows.h>
+#include "shell_namespace.h"
 
 #include <functional>
 #include <optional>
@@ -14,7 +15,7 @@
 #include "platform/pixels.h"
 #include "win32_kinds.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 
 inline COLORREF ToColorRef(const Colour& c) { return RGB(c.r, c.g, c.b); }
 
@@ -103,4 +104,4 @@ struct DialogKeys {
 // taken, then the rest of the dialog keyboard. True when the message was used.
 bool PreTranslateDialogKeys(HWND window, MSG& msg, const DialogKeys& keys);
 
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell

@@ -6,7 +6,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   // A fault or std::terminate on any thread undoes the translucency through the window's thread.
-  sorelka::win32::InstallWayOut();
-  static sorelka::win32::App app;  // lives as long as the process: "終了" ends it from inside
+  sorelka::shell::InstallWayOut();
+  static sorelka::shell::App app;  // lives as long as the process: "終了" ends it from inside
   return app.Run(showCommand);
 }

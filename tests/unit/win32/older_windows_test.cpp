@@ -8,7 +8,7 @@
 #include "translucency/translucency.h"
 #include "win32/dynamic_api.h"
 
-namespace sorelka::win32 {
+namespace sorelka::shell {
 namespace {
 
 constexpr UINT kThemeChanged = 0x031A;  // WM_THEMECHANGED, beyond the oldest system's headers
@@ -85,4 +85,4 @@ TEST(OlderWindows, WithoutAResolutionPerWindowTheScreensIsUsed) {
 }
 
 }  // namespace
-}  // namespace sorelka::win32
+}  // namespace sorelka::shell
