@@ -7,6 +7,7 @@
 
 #include "live_windows_win32.h"
 #include "push_check.h"
+#include "style_worker.h"
 #include "win32/dynamic_api.h"
 #include "win32/subclass.h"
 #include "win32/wide.h"
@@ -93,6 +94,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: OnEndSession(wp != FALSE); return 0;
     case kMsgFinish: OnFinish(); return 0;
+    case kMsgStyleOutcome: form_.translucency().TakeOutcomes(); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_NCDESTROY: OnNcDestroy(); return 0;
     default: return Default(msg, wp, lp);

@@ -105,7 +105,7 @@ struct Windows : Panel {
     main.Click(Ctl::Slider);
   }
   Desktop::Layering LayeringOf(Hwnd w) { return desktop.Window(w).layering; }
-  bool HasRecord(Hwnd w) { return HasAnyAlphaRecord(desktop.Window(w).record); }
+  bool HasRecord(Hwnd w) { return !desktop.Window(w).records.empty(); }
 };
 
 TEST(Translucency, AppliesToTheChosenWindowAndRecordsTheSelectedOne) {
@@ -239,7 +239,8 @@ TEST(Translucency, TheExitRestoresWhatAnswersAndLeavesTheRecordOnWhatDoesNot) {
   EXPECT_FALSE(w.LayeringOf(w.chat).layered);
   EXPECT_FALSE(w.HasRecord(w.chat));
   EXPECT_TRUE(w.LayeringOf(hung).layered);
-  const auto record = DecodeAlphaRecord(w.desktop.Window(hung).record);
+  const std::uint32_t self = w.desktop.OwnProcess();
+  const auto record = DecodeAlphaRecord({self, w.desktop.Window(hung).records.at(self)});
   ASSERT_TRUE(record);
   EXPECT_FALSE(record->before.layered);
   EXPECT_EQ(record->instanceWindow, w.form.handle);
@@ -263,12 +264,12 @@ TEST(Translucency, AClickDuringTheResetKeepsTheWindowChanged) {
 TEST(Translucency, AWindowChangedElsewhereKeepsItsFirstLayeringToPutBack) {
   Windows w;
   AlphaRecord theirs{Desktop::Layering{true, true, 0x123456, 230, 3}, 0x9000, 7};
-  w.desktop.Window(w.chat).record = EncodeAlphaRecord(theirs);
+  w.desktop.Window(w.chat).records[7] = EncodeAlphaRecord(theirs);
   w.desktop.Window(w.chat).layering = Desktop::Layering{true, true, 0, 90, 2};
   w.Click(w.chat, 50);
-  const auto mine = DecodeAlphaRecord(w.desktop.Window(w.chat).record);
-  ASSERT_TRUE(mine);
-  EXPECT_EQ(mine->instanceProcess, w.desktop.OwnProcess());
+  const auto& records = w.desktop.Window(w.chat).records;
+  ASSERT_EQ(records.size(), 1u);  // the ended instance's record gave way to this one's
+  EXPECT_TRUE(DecodeAlphaRecord({w.desktop.OwnProcess(), records.at(w.desktop.OwnProcess())}));
   w.main.Click(Ctl::SkelReset);
   EXPECT_EQ(w.LayeringOf(w.chat).alpha, 230);
   EXPECT_EQ(w.LayeringOf(w.chat).colorKey, 0x123456u);
