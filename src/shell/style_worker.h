@@ -38,8 +38,9 @@ class StyleWorker {
   bool WaitIdle(DWORD ms);
 
   // A window that has not answered this null message within this time is not changed (and
-  // is asked again later).
-  static constexpr UINT kAnswerMs = 50;
+  // is asked again later). Only its own thread waits, so a busy moment of a loaded machine
+  // may pass; one that has hung for seconds is not waited on at all.
+  static constexpr UINT kAnswerMs = 250;
 
  private:
   struct Shared;

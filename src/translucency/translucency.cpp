@@ -224,9 +224,16 @@ void Translucency::ResetAll() {
 
 void Translucency::ResetAllBeforeExit() {
   ResetAll();
-  if (RestoringCount() == 0) return;
-  desktop_.WaitForStyleChanges(kExitRestoreMs);
-  TakeOutcomes();
+  // A window that was only slow to answer is asked again while the time lasts; one that hangs
+  // is not, and keeps its record for the next start.
+  for (int round = 0; round < kExitRounds && RestoringCount() > 0; ++round) {
+    desktop_.WaitForStyleChanges(kExitRestoreMs / kExitRounds);
+    TakeOutcomes();
+    std::vector<Hwnd> again;
+    for (const Entry& e : entries_)
+      if (e.retry && !desktop_.IsHung(e.window)) again.push_back(e.window);
+    for (Hwnd w : again) Apply(w);
+  }
 }
 
 void Translucency::RestoreLeftovers() {

@@ -16,6 +16,7 @@ inline constexpr int kTranslucentSlots = 151;
 // Every way out waits this long at most for the changes still under way (the whole exit must
 // take under 3 s however many windows do not answer).
 inline constexpr std::uint32_t kExitRestoreMs = 2000;
+inline constexpr int kExitRounds = 4;  // that time is shared by the rounds of asking again
 
 class Translucency {
  public:
@@ -37,8 +38,9 @@ class Translucency {
   // SkelReset: each changed window, then the main window, is put back as it was before its
   // first change (a window that does not answer is asked again at each tick). Safe to run again.
   void ResetAll();
-  // Every way out: ResetAll, then waits for the changes under way for at most kExitRestoreMs.
-  // A window that did not answer keeps its record, for the next start.
+  // Every way out: ResetAll, then waits for the changes under way for at most kExitRestoreMs,
+  // asking again windows that were slow to answer. One that did not answer keeps its record,
+  // for the next start.
   void ResetAllBeforeExit();
 
   using Slots = std::array<Hwnd, kTranslucentSlots>;

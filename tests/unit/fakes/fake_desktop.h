@@ -171,6 +171,7 @@ class FakeDesktop : public Desktop, public EventLoop {
   // FinishStyleJob, or RunStyleWorker, run it). A request replaces one still queued.
   StyleChange RequestLayeredStyle(const StyleRequest& r) override {
     if (!Live(r.window)) return StyleChange::Failed;
+    requestLog.push_back(r.window);
     if (windows_[r.window].ownProcess)
       return Outcome(r) == StyleResult::Done ? StyleChange::Done : StyleChange::Failed;
     std::erase_if(styleQueue, [&](const StyleRequest& j) { return j.window == r.window; });
@@ -205,6 +206,7 @@ class FakeDesktop : public Desktop, public EventLoop {
   void AnnounceStyleOutcomesTo(Hwnd w) override { announceTo = w; }
   bool WaitForStyleChanges(std::uint32_t ms) override {
     styleWaits.push_back(ms);
+    if (onStyleWait) onStyleWait();
     RunStyleWorker();
     return inFlight.empty();
   }
@@ -212,8 +214,10 @@ class FakeDesktop : public Desktop, public EventLoop {
   std::vector<StyleRequest> styleQueue, inFlight;
   std::vector<StyleOutcome> outcomes;
   int styleRequests = 0, announcements = 0;
+  std::vector<Hwnd> requestLog;  // every window a change of the bit was asked for, own ones too
   Hwnd announceTo = 0;
   std::vector<std::uint32_t> styleWaits;
+  std::function<void()> onStyleWait;  // what happens to the windows while the program waits
 
   std::uint32_t WindowProcess(Hwnd w) override { return Live(w) ? windows_[w].process : 0; }
   std::uint32_t OwnProcess() override { return ownProcessId; }
