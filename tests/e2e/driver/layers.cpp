@@ -161,28 +161,16 @@ int ClickAlpha(const Target&, const Args& a) {
   auto get = reinterpret_cast<Get>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetLayeredWindowAttributes")));
   SetCursorPos(static_cast<int>(x), static_cast<int>(y));
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_MOUSE;
+  INPUT in[2] = {{INPUT_MOUSE}, {INPUT_MOUSE}};
   in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  LARGE_INTEGER f, t0, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t0);
-  const bool sent = SendInput(2, in, sizeof(INPUT)) == 2;
+  const DWORD t0 = GetTickCount();
   BYTE alpha = 255;
   bool seen = false;
-  double elapsed = 0;
-  while (sent && elapsed < static_cast<double>(ms)) {
-    COLORREF key = 0;
-    DWORD flags = 0;
-    seen = (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED) && get && get(w, &key, &alpha, &flags) && alpha != 255;
-    QueryPerformanceCounter(&t);
-    elapsed = static_cast<double>(t.QuadPart - t0.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-    if (seen) break;
-    Sleep(1);
-  }
+  for (bool sent = SendInput(2, in, sizeof(INPUT)) == 2; sent && !seen && GetTickCount() - t0 < ms; Sleep(1))
+    seen = (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED) && get && get(w, nullptr, &alpha, nullptr) && alpha != 255;
   Json j;
-  j.Begin().Key("ok").Bool(seen).Key("ms").Int(static_cast<long long>(elapsed)).Key("alpha").Int(alpha).End().Print();
+  j.Begin().Key("ok").Bool(seen).Key("ms").Int(GetTickCount() - t0).Key("alpha").Int(alpha).End().Print();
   return seen ? 0 : 1;
 }
 

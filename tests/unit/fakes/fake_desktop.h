@@ -180,27 +180,24 @@ class FakeDesktop : public Desktop, public EventLoop {
     if (!holdStyleChanges) RunStyleWorker();
     return StyleChange::Queued;
   }
-  // The first queued job whose window has none in flight goes in flight.
-  StyleRequest StartStyleJob() {
-    auto it = std::find_if(styleQueue.begin(), styleQueue.end(), [&](const StyleRequest& j) {
-      return std::none_of(inFlight.begin(), inFlight.end(), [&](const StyleRequest& f) { return f.window == j.window; });
-    });
-    inFlight.push_back(*it);
-    styleQueue.erase(it);
-    return inFlight.back();
+  // The first queued job whose window has none in flight goes in flight (none: nullptr).
+  const StyleRequest* StartStyleJob() {
+    for (auto it = styleQueue.begin(); it != styleQueue.end(); ++it)
+      if (std::none_of(inFlight.begin(), inFlight.end(), [&](const StyleRequest& f) { return f.window == it->window; })) {
+        inFlight.push_back(*it);
+        styleQueue.erase(it);
+        return &inFlight.back();
+      }
+    return nullptr;
   }
   void FinishStyleJob(Hwnd window) {
     auto it = std::find_if(inFlight.begin(), inFlight.end(), [&](const StyleRequest& f) { return f.window == window; });
-    const StyleRequest job = *it;
+    outcomes.push_back({it->window, it->sequence, Outcome(*it)});
     inFlight.erase(it);
-    outcomes.push_back({job.window, job.sequence, Outcome(job)});
     ++announcements;
   }
   void RunStyleWorker() {
-    while (std::any_of(styleQueue.begin(), styleQueue.end(), [&](const StyleRequest& j) {
-      return std::none_of(inFlight.begin(), inFlight.end(), [&](const StyleRequest& f) { return f.window == j.window; });
-    }))
-      FinishStyleJob(StartStyleJob().window);
+    while (const StyleRequest* job = StartStyleJob()) FinishStyleJob(job->window);
   }
   std::vector<StyleOutcome> TakeStyleOutcomes() override { return std::exchange(outcomes, {}); }
   void AnnounceStyleOutcomesTo(Hwnd w) override { announceTo = w; }
