@@ -124,7 +124,9 @@ void Translucency::Apply(Hwnd window) {
   }
   e->retry = false;
   const bool own = desktop_.IsOwnProcess(window);
-  if (!e->restoring && !own && !Recorded(*e)) return;  // no change without its record
+  // No change without its record; a window being put back gets its record again too, if
+  // another program took it away, so a kill meanwhile still leaves it to the next start.
+  if (!own && !Recorded(*e) && !e->restoring) return;
   const bool layeredNow = desktop_.ReadLayering(window).layered;
   const bool pending = e->sequence != 0;
   if (!e->restoring) {
