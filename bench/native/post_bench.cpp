@@ -51,16 +51,18 @@ class CountingDesktop final : public Desktop {
   void SetTopMost(Hwnd, bool) override {}
   Layering ReadLayering(Hwnd) override { return {}; }
   bool SetLayeredAttributes(Hwnd, const Layering&) override { return false; }
-  StyleChange RequestLayeredStyle(Hwnd, bool, const Layering&) override { return StyleChange::Failed; }
+  bool LayeringReadable() override { return true; }
+  StyleChange RequestLayeredStyle(const StyleRequest&) override { return StyleChange::Failed; }
   std::vector<StyleOutcome> TakeStyleOutcomes() override { return {}; }
+  void AnnounceStyleOutcomesTo(Hwnd) override {}
   bool WaitForStyleChanges(std::uint32_t) override { return true; }
   std::uint32_t WindowProcess(Hwnd) override { return 0; }
   std::uint32_t OwnProcess() override { return 1; }
   bool ProcessRuns(std::uint32_t) override { return false; }
   std::vector<Hwnd> TopLevelWindows() override { return {}; }
-  bool WriteAlphaRecord(Hwnd, const AlphaRecordValues&) override { return false; }
-  AlphaRecordValues ReadAlphaRecord(Hwnd) override { return {}; }
-  void RemoveAlphaRecord(Hwnd) override {}
+  bool WriteAlphaRecord(Hwnd, std::uint32_t, const AlphaRecordValues&) override { return false; }
+  std::vector<AlphaRecordEntry> ReadAlphaRecords(Hwnd) override { return {}; }
+  void RemoveAlphaRecord(Hwnd, std::uint32_t) override {}
   void ShellOpen(const char*) override {}
   bool AnsiCarries(TextView) override { return true; }
   Text FromAnsi(std::string_view) override { return {}; }

@@ -55,25 +55,46 @@ class Desktop {
     std::uint32_t flags = 0;  // LWA_COLORKEY 1, LWA_ALPHA 2
   };
   virtual Layering ReadLayering(Hwnd window) = 0;
+  // The attributes of a layered window can be read at all (Windows 2000 cannot).
+  virtual bool LayeringReadable() = 0;
   // SetLayeredWindowAttributes, which needs no answer from the window's thread; false when the
   // window is not layered, is gone, or the system cannot do it.
   virtual bool SetLayeredAttributes(Hwnd window, const Layering& attributes) = 0;
   // The WS_EX_LAYERED bit goes through the window's own thread, which may not answer: a window
-  // of the calling thread is changed at once (Done); another's is changed by a worker thread,
-  // which first checks that the window answers and reports each outcome to TakeStyleOutcomes
-  // (Queued). Setting the bit applies `then` right after it (a layered window without
-  // attributes is not drawn); clearing it has the window redrawn. A request replaces one still
-  // queued for the same window. Failed: no such window, or the system cannot do it.
+  // of the calling thread is changed at once (Done, or Failed when the bit did not take);
+  // another's is changed on a thread of its own (Queued), which first checks that the window
+  // is still the one asked about (its process and class) and answers, and reports the outcome
+  // to TakeStyleOutcomes, read back from the window's style. A window whose change is under
+  // way gets no second thread: its newest request is made when the first comes back. Setting
+  // the bit applies `then` right after it (a layered window without attributes is not drawn);
+  // clearing it has the window redrawn. Failed: no such window, or the system cannot do it.
+  struct StyleRequest {
+    Hwnd window = 0;
+    std::uint32_t process = 0;  // the window's process and class when it was first changed:
+    Ansi className;             // a handle now naming another window is not touched
+    bool layered = false;
+    Layering then;
+    std::uint32_t sequence = 0;  // the newest request of a window has the highest number
+  };
   enum class StyleChange { Done, Queued, Failed };
-  virtual StyleChange RequestLayeredStyle(Hwnd window, bool layered, const Layering& then) = 0;
+  virtual StyleChange RequestLayeredStyle(const StyleRequest& request) = 0;
+  enum class StyleResult {
+    Done,      // the bit now reads as asked
+    Refused,   // the window answered, but its bit is not what was asked
+    NoAnswer,  // the window did not answer at once: nothing was changed
+    Gone,      // no such window, or the handle names another window now
+  };
   struct StyleOutcome {
     Hwnd window;
-    bool layered;  // what was asked
-    bool done;     // false: the window did not answer, or is gone
+    std::uint32_t sequence;  // of the request this is the outcome of
+    StyleResult result;
   };
   virtual std::vector<StyleOutcome> TakeStyleOutcomes() = 0;
-  // Blocks until every queued style change has been made or given up, or `ms` have passed;
-  // false when time ran out.
+  // From now on each outcome that becomes ready is announced to `window` with a posted
+  // message, so it is taken at once rather than at the next timer tick.
+  virtual void AnnounceStyleOutcomesTo(Hwnd window) = 0;
+  // Blocks until every style change under way has been made or given up, or `ms` have
+  // passed; false when time ran out.
   virtual bool WaitForStyleChanges(std::uint32_t ms) = 0;
   // GetWindowThreadProcessId's process; 0 for a window that is gone.
   virtual std::uint32_t WindowProcess(Hwnd window) = 0;
@@ -81,14 +102,20 @@ class Desktop {
   virtual bool ProcessRuns(std::uint32_t process) = 0;    // a process of that id runs now
   virtual std::vector<Hwnd> TopLevelWindows() = 0;        // EnumWindows
 
-  // The record of a change kept on the changed window itself (window properties of the
-  // program's own, which any process can set): raw 32-bit values, 0 where one is missing.
-  // Their meaning and checks belong to translucency/alpha_record.h.
-  static constexpr std::size_t kAlphaRecordFields = 5;
+  // The records of changes kept on the changed window itself (window properties of the
+  // program's own, which any process can set): one record per instance, named by its process
+  // id, so that an instance writes and removes only its own. Raw 32-bit values, 0 where one is
+  // missing; their meaning and checks belong to translucency/alpha_record.h.
+  static constexpr std::size_t kAlphaRecordFields = 4;
   using AlphaRecordValues = std::array<std::uint32_t, kAlphaRecordFields>;
-  virtual bool WriteAlphaRecord(Hwnd window, const AlphaRecordValues& values) = 0;
-  virtual AlphaRecordValues ReadAlphaRecord(Hwnd window) = 0;
-  virtual void RemoveAlphaRecord(Hwnd window) = 0;
+  struct AlphaRecordEntry {
+    std::uint32_t process;  // the instance that wrote it
+    AlphaRecordValues values;
+  };
+  // False when a value could not be written (what was written is removed again).
+  virtual bool WriteAlphaRecord(Hwnd window, std::uint32_t process, const AlphaRecordValues& values) = 0;
+  virtual std::vector<AlphaRecordEntry> ReadAlphaRecords(Hwnd window) = 0;
+  virtual void RemoveAlphaRecord(Hwnd window, std::uint32_t process) = 0;
 
   // --- the shell ---
   // ShellExecuteA(GetDesktopWindow(), "open", file, NULL, NULL, SW_SHOW), result ignored:

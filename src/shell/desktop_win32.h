@@ -26,17 +26,19 @@ class Win32Desktop final : public Desktop {
   void SetTopMost(Hwnd window, bool release) override;
   // the window-alpha layer (window_alpha.cpp)
   Layering ReadLayering(Hwnd window) override;
+  bool LayeringReadable() override;
   bool SetLayeredAttributes(Hwnd window, const Layering& attributes) override;
-  StyleChange RequestLayeredStyle(Hwnd window, bool layered, const Layering& then) override;
+  StyleChange RequestLayeredStyle(const StyleRequest& request) override;
   std::vector<StyleOutcome> TakeStyleOutcomes() override;
+  void AnnounceStyleOutcomesTo(Hwnd window) override;
   bool WaitForStyleChanges(std::uint32_t ms) override;
   std::uint32_t WindowProcess(Hwnd window) override;
   std::uint32_t OwnProcess() override;
   bool ProcessRuns(std::uint32_t process) override;
   std::vector<Hwnd> TopLevelWindows() override;
-  bool WriteAlphaRecord(Hwnd window, const AlphaRecordValues& values) override;
-  AlphaRecordValues ReadAlphaRecord(Hwnd window) override;
-  void RemoveAlphaRecord(Hwnd window) override;
+  bool WriteAlphaRecord(Hwnd window, std::uint32_t process, const AlphaRecordValues& values) override;
+  std::vector<AlphaRecordEntry> ReadAlphaRecords(Hwnd window) override;
+  void RemoveAlphaRecord(Hwnd window, std::uint32_t process) override;
   void ShellOpen(const char* file) override;
   Ansi ToAnsi(TextView text) override;
   bool AnsiCarries(TextView text) override;

@@ -8,6 +8,7 @@
 
 #include "platform/failure_text.h"
 #include "push_check.h"
+#include "style_worker.h"
 #include "way_out.h"
 #include "win32/dynamic_api.h"
 #include "win32/subclass.h"
@@ -88,6 +89,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ENDSESSION: OnEndSession(wp != FALSE); return 0;
     case kMsgFinish: OnFinish(); return 0;
     case kMsgWayOut: if (WayOutTaken()) UnloadOnce(); return 0;  // a fault or terminate, on any thread
+    case kMsgStyleOutcome: form_.translucency().TakeOutcomes(); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_NCDESTROY: OnNcDestroy(); return 0;
     default: return Default(msg, wp, lp);

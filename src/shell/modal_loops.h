@@ -6,11 +6,9 @@
 #include "shell_namespace.h"
 
 #include "app/loop_rule.h"
+#include "app_messages.h"
 
 namespace sorelka::shell {
-
-// Posted to the main window when an ending is due; its handler asks LoopRule::Due().
-inline constexpr UINT kMsgFinish = WM_APP + 1;
 
 class ModalLoops {
  public:

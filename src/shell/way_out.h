@@ -5,10 +5,10 @@
 #include <windows.h>
 #include "shell_namespace.h"
 
+#include "app_messages.h"
+
 namespace sorelka::shell {
 
-// Sent to the main window: run the unload, if the way out was taken (WayOutTaken).
-inline constexpr UINT kMsgWayOut = WM_APP + 2;
 // How long a thread that faulted waits for the window's thread to run the unload; past it the
 // records stay for the next start.
 inline constexpr UINT kWayOutAskMs = 3000;

@@ -1,6 +1,10 @@
 // The window-alpha layer of the desktop port: layered windows of any program, through the
 // layered-window functions loaded at run time; the layered bit of another thread's window is
 // changed by the style worker, and each changed window carries its record as properties.
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 #include "desktop_win32.h"
 #include "shell_namespace.h"
 #include "win32/dynamic_api.h"
@@ -9,14 +13,33 @@
 namespace sorelka::shell {
 
 namespace {
-// The record's properties, in the order of the alpha-record values.
-constexpr const wchar_t* kRecordProps[Desktop::kAlphaRecordFields] = {
-    L"Sorelka.Alpha.Layering", L"Sorelka.Alpha.Before", L"Sorelka.Alpha.ColorKey",
-    L"Sorelka.Alpha.InstanceWindow", L"Sorelka.Alpha.InstanceProcess"};
+// A record's properties: "Sorelka.Alpha.<process id>.<field>", in the order of the values.
+constexpr wchar_t kRecordPrefix[] = L"Sorelka.Alpha.";
+constexpr const wchar_t* kRecordFields[Desktop::kAlphaRecordFields] = {L"Layering", L"Before", L"ColorKey", L"Window"};
+constexpr std::size_t kMostRecords = 64;  // more on one window than instances could write
+
+std::wstring RecordProp(std::uint32_t process, std::size_t field) {
+  return kRecordPrefix + std::to_wstring(process) + L"." + kRecordFields[field];
+}
 
 BOOL CALLBACK CollectWindow(HWND w, LPARAM list) {
   reinterpret_cast<std::vector<Hwnd>*>(list)->push_back(FromHwnd(w));
   return TRUE;
+}
+
+// The process ids named by the record properties on a window.
+BOOL CALLBACK CollectRecord(HWND, LPWSTR name, HANDLE, ULONG_PTR list) {
+  auto& processes = *reinterpret_cast<std::vector<std::uint32_t>*>(list);
+  if (reinterpret_cast<ULONG_PTR>(name) <= 0xFFFF) return TRUE;  // an atom, not a name
+  const std::wstring_view n(name);
+  const std::wstring_view prefix(kRecordPrefix);
+  if (n.substr(0, prefix.size()) != prefix) return TRUE;
+  std::uint64_t process = 0;
+  std::size_t i = prefix.size();
+  for (; i < n.size() && n[i] >= L'0' && n[i] <= L'9' && process <= 0xFFFFFFFFu; ++i) process = process * 10 + (n[i] - L'0');
+  if (i == prefix.size() || i >= n.size() || n[i] != L'.' || process > 0xFFFFFFFFu) return TRUE;
+  if (std::find(processes.begin(), processes.end(), process) == processes.end()) processes.push_back(static_cast<std::uint32_t>(process));
+  return processes.size() < kMostRecords;
 }
 }  // namespace
 
@@ -49,26 +72,21 @@ bool Win32Desktop::SetLayeredAttributes(Hwnd w, const Layering& a) {
   return set(h, a.colorKey, a.alpha, a.flags) != FALSE;
 }
 
-Desktop::StyleChange Win32Desktop::RequestLayeredStyle(Hwnd w, bool layered, const Layering& then) {
-  const HWND h = ToHwnd(w);
-  const SetLayeredFn set = SetLayeredWindowAttributesFn();
-  if (!set || !::IsWindow(h)) return StyleChange::Failed;
+bool Win32Desktop::LayeringReadable() { return GetLayeredWindowAttributesFn() != nullptr; }
+
+Desktop::StyleChange Win32Desktop::RequestLayeredStyle(const StyleRequest& request) {
+  const HWND h = ToHwnd(request.window);
+  if (!SetLayeredWindowAttributesFn() || !::IsWindow(h)) return StyleChange::Failed;
   if (GetWindowThreadProcessId(h, nullptr) != GetCurrentThreadId())
-    return styles_.Queue(h, layered, then) ? StyleChange::Queued : StyleChange::Failed;
+    return styles_.Queue(request) ? StyleChange::Queued : StyleChange::Failed;
   // A window of this thread: the change is a call like any other.
-  const LONG ex = GetWindowLongW(h, GWL_EXSTYLE);
-  if (layered) {
-    if (!(ex & WS_EX_LAYERED)) SetWindowLongW(h, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-    return set(h, then.colorKey, then.alpha, then.flags) ? StyleChange::Done : StyleChange::Failed;
-  }
-  if (ex & WS_EX_LAYERED) {
-    SetWindowLongW(h, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
-    RedrawWindow(h, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
-  }
-  return StyleChange::Done;
+  return ChangeLayeredBit(h, request.layered, request.then) == StyleResult::Done ? StyleChange::Done
+                                                                                : StyleChange::Failed;
 }
 
 std::vector<Desktop::StyleOutcome> Win32Desktop::TakeStyleOutcomes() { return styles_.TakeOutcomes(); }
+
+void Win32Desktop::AnnounceStyleOutcomesTo(Hwnd window) { styles_.AnnounceTo(ToHwnd(window)); }
 
 bool Win32Desktop::WaitForStyleChanges(std::uint32_t ms) { return styles_.WaitIdle(ms); }
 
@@ -96,22 +114,32 @@ std::vector<Hwnd> Win32Desktop::TopLevelWindows() {
 
 // Each value is stored as the property's handle; only its low 32 bits are read back, so both
 // builds read what either wrote.
-bool Win32Desktop::WriteAlphaRecord(Hwnd w, const AlphaRecordValues& values) {
-  bool all = true;
-  for (std::size_t i = 0; i < kAlphaRecordFields; ++i)
-    all &= SetPropW(ToHwnd(w), kRecordProps[i], reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(values[i]))) != FALSE;
-  return all;
+bool Win32Desktop::WriteAlphaRecord(Hwnd w, std::uint32_t process, const AlphaRecordValues& values) {
+  for (std::size_t i = 0; i < kAlphaRecordFields; ++i) {
+    const HANDLE value = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(values[i]));
+    if (!SetPropW(ToHwnd(w), RecordProp(process, i).c_str(), value)) {
+      RemoveAlphaRecord(w, process);  // half a record would pass for none, or for a broken one
+      return false;
+    }
+  }
+  return true;
 }
 
-Desktop::AlphaRecordValues Win32Desktop::ReadAlphaRecord(Hwnd w) {
-  AlphaRecordValues values{};
-  for (std::size_t i = 0; i < kAlphaRecordFields; ++i)
-    values[i] = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(GetPropW(ToHwnd(w), kRecordProps[i])));
-  return values;
+std::vector<Desktop::AlphaRecordEntry> Win32Desktop::ReadAlphaRecords(Hwnd w) {
+  std::vector<std::uint32_t> processes;
+  EnumPropsExW(ToHwnd(w), CollectRecord, reinterpret_cast<LPARAM>(&processes));
+  std::vector<AlphaRecordEntry> records;
+  for (std::uint32_t process : processes) {
+    AlphaRecordEntry e{process, {}};
+    for (std::size_t i = 0; i < kAlphaRecordFields; ++i)
+      e.values[i] = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(GetPropW(ToHwnd(w), RecordProp(process, i).c_str())));
+    records.push_back(e);
+  }
+  return records;
 }
 
-void Win32Desktop::RemoveAlphaRecord(Hwnd w) {
-  for (const wchar_t* name : kRecordProps) RemovePropW(ToHwnd(w), name);
+void Win32Desktop::RemoveAlphaRecord(Hwnd w, std::uint32_t process) {
+  for (std::size_t i = 0; i < kAlphaRecordFields; ++i) RemovePropW(ToHwnd(w), RecordProp(process, i).c_str());
 }
 
 }  // namespace sorelka::shell

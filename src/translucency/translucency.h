@@ -1,7 +1,8 @@
 // The slider's effect on windows and its undoing: the 151 slots the slider records the
 // selected window in, and one entry per window the program actually changed. The program's
 // thread never waits on another program's window: changes of the layered bit go through the
-// desktop's worker and come back as outcomes, collected at each readout tick.
+// desktop's worker and come back as outcomes, taken as soon as they are announced (and at each
+// readout tick). Only the outcome of a window's newest request settles it.
 #pragma once
 #include <array>
 #include <vector>
@@ -15,6 +16,7 @@ inline constexpr int kTranslucentSlots = 151;
 // Every way out waits this long at most for the changes still under way (the whole exit must
 // take under 3 s however many windows do not answer).
 inline constexpr std::uint32_t kExitRestoreMs = 2000;
+inline constexpr int kExitRounds = 4;  // that time is shared by the rounds of asking again
 
 class Translucency {
  public:
@@ -31,11 +33,14 @@ class Translucency {
   // The readout tick: takes the outcomes of changes under way and asks again, once, for each
   // window that did not answer.
   void Tick();
+  // Settles each window whose newest change has come back (the worker announces them).
+  void TakeOutcomes();
   // SkelReset: each changed window, then the main window, is put back as it was before its
   // first change (a window that does not answer is asked again at each tick). Safe to run again.
   void ResetAll();
-  // Every way out: ResetAll, then waits for the changes under way for at most kExitRestoreMs.
-  // A window that did not answer keeps its record, for the next start.
+  // Every way out: ResetAll, then waits for the changes under way for at most kExitRestoreMs,
+  // asking again windows that were slow to answer. One that did not answer keeps its record,
+  // for the next start.
   void ResetAllBeforeExit();
 
   using Slots = std::array<Hwnd, kTranslucentSlots>;
@@ -52,16 +57,17 @@ class Translucency {
     Desktop::Layering before;
     bool restoring = false;  // being put back; otherwise changed to `alpha`
     std::uint8_t alpha = 255;
-    bool pending = false;    // a change of the layered bit is under way
-    bool wantLayered = false;
-    bool retry = false;      // the window did not answer: ask again at the next tick
+    std::uint32_t sequence = 0;  // of the newest change of the layered bit under way (0: none)
+    bool retry = false;          // the window did not answer: ask again at the next tick
   };
   Entry* Find(Hwnd window);
   Entry* Begin(Hwnd window);
+  bool WriteRecord(const Entry& e);
+  bool Recorded(const Entry& e);
   void Apply(Hwnd window);
   void Request(Entry& e, bool layered, const Desktop::Layering& then);
+  void Settle(Hwnd window, Desktop::StyleResult result);
   void Restored(Hwnd window);
-  void TakeOutcomes();
   void Drop(Hwnd window);
   void Remember(Hwnd window);
   bool StillTheSame(const Entry& e);
@@ -71,6 +77,7 @@ class Translucency {
   Desktop& desktop_;
   Slots slots_{};
   std::vector<Entry> entries_;
+  std::uint32_t sequence_ = 0;  // of the last request made
 };
 
 }  // namespace sorelka

@@ -97,6 +97,7 @@ struct Windows : Panel {
     form.handle = desktop.Add(0, "SorelkaMainWindow", "Sorelka 2.0 for XP");
     desktop.Window(form.handle).ownProcess = true;
     desktop.Window(chat).process = 2;
+    main.Load();  // again, now that the main window has its handle
   }
   void Click(Hwnd selected, int value) {
     form.SetValue(Ctl::Slider, value);
@@ -105,7 +106,7 @@ struct Windows : Panel {
     main.Click(Ctl::Slider);
   }
   Desktop::Layering LayeringOf(Hwnd w) { return desktop.Window(w).layering; }
-  bool HasRecord(Hwnd w) { return HasAnyAlphaRecord(desktop.Window(w).record); }
+  bool HasRecord(Hwnd w) { return !desktop.Window(w).records.empty(); }
 };
 
 TEST(Translucency, AppliesToTheChosenWindowAndRecordsTheSelectedOne) {
@@ -139,7 +140,7 @@ TEST(Translucency, EveryWayOutRestoresEveryChangedWindowAndItsRecordGoes) {
   EXPECT_FALSE(w.LayeringOf(w.chat).layered);
   EXPECT_FALSE(w.LayeringOf(w.form.handle).layered);
   EXPECT_FALSE(w.HasRecord(w.chat));
-  EXPECT_EQ(w.desktop.styleWaits, std::vector<std::uint32_t>{kExitRestoreMs});
+  EXPECT_EQ(w.desktop.styleWaits, std::vector<std::uint32_t>{kExitRestoreMs / kExitRounds});
   const int requests = w.desktop.styleRequests;
   w.main.Unload();  // a second way out finds nothing left to do
   EXPECT_EQ(w.desktop.styleRequests, requests);
@@ -235,11 +236,17 @@ TEST(Translucency, TheExitRestoresWhatAnswersAndLeavesTheRecordOnWhatDoesNot) {
   w.Click(hung, 80);
   w.Click(w.chat, 90);
   w.desktop.Window(hung).hung = true;
+  w.desktop.Window(w.chat).silent = true;  // busy for a moment: asked again within the time
+  w.desktop.onStyleWait = [&] { w.desktop.Window(w.chat).silent = false; };
   w.main.Unload();
   EXPECT_FALSE(w.LayeringOf(w.chat).layered);
   EXPECT_FALSE(w.HasRecord(w.chat));
+  std::uint32_t waited = 0;
+  for (std::uint32_t ms : w.desktop.styleWaits) waited += ms;
+  EXPECT_LE(waited, kExitRestoreMs);
   EXPECT_TRUE(w.LayeringOf(hung).layered);
-  const auto record = DecodeAlphaRecord(w.desktop.Window(hung).record);
+  const std::uint32_t self = w.desktop.OwnProcess();
+  const auto record = DecodeAlphaRecord({self, w.desktop.Window(hung).records.at(self)});
   ASSERT_TRUE(record);
   EXPECT_FALSE(record->before.layered);
   EXPECT_EQ(record->instanceWindow, w.form.handle);
@@ -263,15 +270,97 @@ TEST(Translucency, AClickDuringTheResetKeepsTheWindowChanged) {
 TEST(Translucency, AWindowChangedElsewhereKeepsItsFirstLayeringToPutBack) {
   Windows w;
   AlphaRecord theirs{Desktop::Layering{true, true, 0x123456, 230, 3}, 0x9000, 7};
-  w.desktop.Window(w.chat).record = EncodeAlphaRecord(theirs);
+  w.desktop.Window(w.chat).records[7] = EncodeAlphaRecord(theirs);
   w.desktop.Window(w.chat).layering = Desktop::Layering{true, true, 0, 90, 2};
   w.Click(w.chat, 50);
-  const auto mine = DecodeAlphaRecord(w.desktop.Window(w.chat).record);
-  ASSERT_TRUE(mine);
-  EXPECT_EQ(mine->instanceProcess, w.desktop.OwnProcess());
+  const auto& records = w.desktop.Window(w.chat).records;
+  ASSERT_EQ(records.size(), 1u);  // the ended instance's record gave way to this one's
+  EXPECT_TRUE(DecodeAlphaRecord({w.desktop.OwnProcess(), records.at(w.desktop.OwnProcess())}));
   w.main.Click(Ctl::SkelReset);
   EXPECT_EQ(w.LayeringOf(w.chat).alpha, 230);
   EXPECT_EQ(w.LayeringOf(w.chat).colorKey, 0x123456u);
+}
+
+// Outcomes of replaced requests land while the newest is still to come: none of them settles
+// the window, so the record stays until the newest one is done.
+TEST(Translucency, OnlyTheNewestRequestsOutcomeSettlesAWindow) {
+  Windows w;
+  w.desktop.holdStyleChanges = true;
+  w.Click(w.chat, 80);
+  w.desktop.RunStyleWorker();
+  w.main.Timer2Tick();
+  w.main.Click(Ctl::SkelReset);
+  w.desktop.StartStyleJob();  // the window's thread is putting it back
+  w.Click(w.chat, 70);
+  w.desktop.FinishStyleJob(w.chat);
+  w.desktop.StartStyleJob();  // and now changing it again
+  w.main.Click(Ctl::SkelReset);
+  w.desktop.FinishStyleJob(w.chat);
+  w.desktop.Window(w.chat).silent = true;
+  w.desktop.RunStyleWorker();  // the newest, the reset, finds no answer
+  w.main.Timer2Tick();
+  EXPECT_EQ(w.LayeringOf(w.chat).alpha, 70);
+  EXPECT_TRUE(w.HasRecord(w.chat));
+  w.desktop.Window(w.chat).silent = false;
+  w.main.Timer2Tick();  // asked again
+  w.desktop.RunStyleWorker();
+  w.main.Timer2Tick();
+  EXPECT_FALSE(w.LayeringOf(w.chat).layered);
+  EXPECT_FALSE(w.HasRecord(w.chat));
+}
+
+// What counts is the window's style afterwards, and the record comes before any change.
+TEST(Translucency, ARefusedChangeIsNotDoneAndAnUnrecordableOneNotMade) {
+  Windows w;
+  w.Click(w.chat, 80);
+  w.main.Timer2Tick();
+  w.desktop.Window(w.chat).refusesStyle = true;
+  w.main.Click(Ctl::SkelReset);
+  w.main.Timer2Tick();
+  EXPECT_TRUE(w.LayeringOf(w.chat).layered);
+  EXPECT_TRUE(w.HasRecord(w.chat));
+  EXPECT_EQ(w.main.translucency().RestoringCount(), 1u);  // tried again at the next way out
+  w.desktop.Window(w.chat).refusesStyle = false;
+  w.main.Unload();
+  EXPECT_FALSE(w.LayeringOf(w.chat).layered);
+  EXPECT_FALSE(w.HasRecord(w.chat));
+
+  Windows fresh;
+  fresh.desktop.Window(fresh.chat).recordsFail = true;
+  fresh.Click(fresh.chat, 80);
+  EXPECT_FALSE(fresh.LayeringOf(fresh.chat).layered);
+  EXPECT_EQ(fresh.desktop.styleRequests, 0);
+}
+
+// Windows that answer are put back first, so a short exit serves them all; the main window last.
+TEST(Translucency, TheResetPutsBackAnsweringWindowsFirstAndTheMainWindowLast) {
+  Windows w;
+  const Hwnd hung = w.desktop.Add(0, "IEFrame", "room");
+  w.desktop.Window(hung).process = 3;
+  w.Click(hung, 80);
+  w.Click(w.chat, 90);
+  w.form.SetValue(Ctl::SkelOption0, 1);
+  w.Click(w.chat, 70);
+  w.main.Timer2Tick();
+  w.desktop.Window(hung).hung = true;
+  w.desktop.requestLog.clear();
+  w.main.Click(Ctl::SkelReset);
+  EXPECT_EQ(w.desktop.requestLog, (std::vector<Hwnd>{w.chat, hung, w.form.handle}));
+}
+
+// The worker announces each outcome to the main window, which takes it at once: the window is
+// settled, and the next click applies directly, with no readout tick in between.
+TEST(Translucency, AnAnnouncedOutcomeSettlesTheWindowWithoutWaitingForTheTick) {
+  Windows w;
+  EXPECT_EQ(w.desktop.announceTo, w.form.handle);
+  w.desktop.holdStyleChanges = true;
+  w.Click(w.chat, 80);
+  w.desktop.RunStyleWorker();
+  EXPECT_EQ(w.desktop.announcements, 1);
+  w.main.translucency().TakeOutcomes();  // what the announcement runs
+  w.Click(w.chat, 60);
+  EXPECT_EQ(w.LayeringOf(w.chat).alpha, 60);
+  EXPECT_TRUE(w.desktop.styleQueue.empty());
 }
 
 TEST(PopupMenus, RightPressOpensTheMenuAndMovesOverAnEnabledSendTheHint) {

@@ -53,6 +53,9 @@ LRESULT Container::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
+    case WM_STYLECHANGING:
+      if (topLevel_) ctx_.StyleChanging(wParam);
+      break;
     case WM_DESTROY:
       if (topLevel_) ctx_.FrameClosed();
       break;

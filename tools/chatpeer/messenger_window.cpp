@@ -138,6 +138,9 @@ LRESULT MessengerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       if (entry_.hwnd()) SetFocus(entry_.hwnd());
       return 0;
+    case WM_STYLECHANGING:
+      ctx_.StyleChanging(wParam);
+      break;
     case WM_DESTROY:
       ctx_.FrameClosed();
       return 0;

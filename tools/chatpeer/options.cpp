@@ -28,6 +28,7 @@ bool ApplyFlag(const std::wstring& a, PeerOptions& o) {
       {L"--no-atl", &PeerOptions::atl, false},
       {L"--unicode", &PeerOptions::unicode, true},
       {L"--hang-on-request", &PeerOptions::hangOnRequest, true},
+      {L"--hang-in-style-change", &PeerOptions::hangInStyleChange, true},
   };
   for (const Flag& f : kFlags) {
     if (a == f.name) {

@@ -16,6 +16,7 @@ struct PeerOptions {
   bool atl = true;       // the ATL container around the chat input box
   bool unicode = false;  // input windows registered as Unicode instead of ANSI
   bool hangOnRequest = false;  // kMsgHangForGood posted to any of its windows stops its thread for good
+  bool hangInStyleChange = false;  // a change of a top-level window's extended style stops its thread for good
   int count = 1;
   int slowMs = 0;
   int stallMs = 0;        // the first character typed stops the window's thread this long

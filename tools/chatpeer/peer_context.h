@@ -26,6 +26,13 @@ struct PeerContext {
       Sleep(static_cast<DWORD>(options.stallMs));
     }
   }
+  // A program that answers a null message but hangs for good inside a change of its extended
+  // style (the layered bit), before the change is made.
+  void StyleChanging(WPARAM which) {
+    if (!options.hangInStyleChange || which != static_cast<WPARAM>(GWL_EXSTYLE)) return;
+    log.Write(JsonLine("peer", "hang"));
+    for (;;) Sleep(INFINITE);
+  }
   // A chat that goes away in the middle of a send.
   void LineSent() {
     if (options.exitAfterSends > 0 && ++linesSent >= options.exitAfterSends) ExitProcess(0);

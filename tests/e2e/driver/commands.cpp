@@ -456,6 +456,7 @@ const std::vector<Command>& Commands() {
       {L"rect", "rect [ID]", ScreenRect},
       {L"answers", "answers TIMEOUT_MS", Answers},
       {L"layered", "layered [HWND]", Layered},
+      {L"click-alpha", "click-alpha X Y HWND MS", ClickAlpha},
       {L"send", "send main|ID MSG WPARAM LPARAM", SendToMain},
       {L"post", "post main|ID MSG WPARAM LPARAM", PostToMain},
       {L"watch-slide", "watch-slide MENU_ID FRAME_ID SLIDER_ID LABEL_ID MS", WatchSlide},

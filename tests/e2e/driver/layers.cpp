@@ -148,3 +148,30 @@ int Fault(const Target& t, const Args&) {
 }
 
 }  // namespace e2e
+
+namespace e2e {
+
+// click-alpha X Y HWND MS: a left click at the screen point, as the mouse makes it, then the
+// time until HWND shows a layered alpha other than 255 (polled every millisecond).
+int ClickAlpha(const Target&, const Args& a) {
+  long long x = 0, y = 0, ms = 0;
+  HWND w = a.size() == 4 ? ParseHandle(a[2]) : nullptr;
+  if (!w || !ParseInt(a[0], x) || !ParseInt(a[1], y) || !ParseInt(a[3], ms)) return Fail("usage: click-alpha X Y HWND MS");
+  using Get = BOOL(WINAPI*)(HWND, COLORREF*, BYTE*, DWORD*);
+  auto get = reinterpret_cast<Get>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetLayeredWindowAttributes")));
+  SetCursorPos(static_cast<int>(x), static_cast<int>(y));
+  INPUT in[2] = {{INPUT_MOUSE}, {INPUT_MOUSE}};
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  const DWORD t0 = GetTickCount();
+  BYTE alpha = 255;
+  bool seen = false;
+  for (bool sent = SendInput(2, in, sizeof(INPUT)) == 2; sent && !seen && GetTickCount() - t0 < ms; Sleep(1))
+    seen = (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED) && get && get(w, nullptr, &alpha, nullptr) && alpha != 255;
+  Json j;
+  j.Begin().Key("ok").Bool(seen).Key("ms").Int(GetTickCount() - t0).Key("alpha").Int(alpha).End().Print();
+  return seen ? 0 : 1;
+}
+
+}  // namespace e2e

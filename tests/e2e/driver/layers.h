@@ -12,5 +12,6 @@ int WatchSlide(const Target& t, const Args& a);
 int Popups(const Target& t, const Args& a);
 int Tips(const Target& t, const Args& a);
 int Fault(const Target& t, const Args& a);
+int ClickAlpha(const Target& t, const Args& a);
 
 }  // namespace e2e

@@ -28,7 +28,9 @@ struct FakeWindow {
   // the window-alpha layer
   std::uint32_t process = 1;
   Desktop::Layering layering{true};  // readable, not layered
-  Desktop::AlphaRecordValues record{};  // the program's properties on the window
+  std::map<std::uint32_t, Desktop::AlphaRecordValues> records;  // the program's properties, by process
+  bool refusesStyle = false;  // its own procedure keeps its layered bit as it is
+  bool recordsFail = false;   // properties cannot be written to it
 };
 
 struct Posted {
@@ -162,43 +164,57 @@ class FakeDesktop : public Desktop, public EventLoop {
     Set(w, a);
     return true;
   }
-  // The program's own windows change at once; others through the worker's queue, which runs
-  // at once unless `holdStyleChanges` (then RunStyleWorker runs it).
-  StyleChange RequestLayeredStyle(Hwnd w, bool layered, const Layering& then) override {
-    if (!Live(w)) return StyleChange::Failed;
-    if (windows_[w].ownProcess) {
-      ChangeStyle(w, layered, then);
-      return StyleChange::Done;
-    }
-    std::erase_if(styleQueue, [&](const StyleJob& j) { return j.window == w; });
-    styleQueue.push_back({w, layered, then});
+  bool LayeringReadable() override { return layeringReadable; }
+  bool layeringReadable = true;  // false: Windows 2000
+  // The program's own windows change at once; others through the worker, one job in flight per
+  // window at most, which runs at once unless `holdStyleChanges` (then StartStyleJob and
+  // FinishStyleJob, or RunStyleWorker, run it). A request replaces one still queued.
+  StyleChange RequestLayeredStyle(const StyleRequest& r) override {
+    if (!Live(r.window)) return StyleChange::Failed;
+    requestLog.push_back(r.window);
+    if (windows_[r.window].ownProcess)
+      return Outcome(r) == StyleResult::Done ? StyleChange::Done : StyleChange::Failed;
+    std::erase_if(styleQueue, [&](const StyleRequest& j) { return j.window == r.window; });
+    styleQueue.push_back(r);
     ++styleRequests;
     if (!holdStyleChanges) RunStyleWorker();
     return StyleChange::Queued;
   }
+  // The first queued job whose window has none in flight goes in flight (none: nullptr).
+  const StyleRequest* StartStyleJob() {
+    for (auto it = styleQueue.begin(); it != styleQueue.end(); ++it)
+      if (std::none_of(inFlight.begin(), inFlight.end(), [&](const StyleRequest& f) { return f.window == it->window; })) {
+        inFlight.push_back(*it);
+        styleQueue.erase(it);
+        return &inFlight.back();
+      }
+    return nullptr;
+  }
+  void FinishStyleJob(Hwnd window) {
+    auto it = std::find_if(inFlight.begin(), inFlight.end(), [&](const StyleRequest& f) { return f.window == window; });
+    outcomes.push_back({it->window, it->sequence, Outcome(*it)});
+    inFlight.erase(it);
+    ++announcements;
+  }
   void RunStyleWorker() {
-    for (const StyleJob& j : std::exchange(styleQueue, {})) {
-      const bool answers = Live(j.window) && !windows_[j.window].hung && !windows_[j.window].silent;
-      if (answers) ChangeStyle(j.window, j.layered, j.then);
-      outcomes.push_back({j.window, j.layered, answers});
-    }
+    while (const StyleRequest* job = StartStyleJob()) FinishStyleJob(job->window);
   }
   std::vector<StyleOutcome> TakeStyleOutcomes() override { return std::exchange(outcomes, {}); }
+  void AnnounceStyleOutcomesTo(Hwnd w) override { announceTo = w; }
   bool WaitForStyleChanges(std::uint32_t ms) override {
     styleWaits.push_back(ms);
+    if (onStyleWait) onStyleWait();
     RunStyleWorker();
-    return true;
+    return inFlight.empty();
   }
-  struct StyleJob {
-    Hwnd window;
-    bool layered;
-    Layering then;
-  };
   bool holdStyleChanges = false;
-  std::vector<StyleJob> styleQueue;
+  std::vector<StyleRequest> styleQueue, inFlight;
   std::vector<StyleOutcome> outcomes;
-  int styleRequests = 0;
+  int styleRequests = 0, announcements = 0;
+  std::vector<Hwnd> requestLog;  // every window a change of the bit was asked for, own ones too
+  Hwnd announceTo = 0;
   std::vector<std::uint32_t> styleWaits;
+  std::function<void()> onStyleWait;  // what happens to the windows while the program waits
 
   std::uint32_t WindowProcess(Hwnd w) override { return Live(w) ? windows_[w].process : 0; }
   std::uint32_t OwnProcess() override { return ownProcessId; }
@@ -211,14 +227,19 @@ class FakeDesktop : public Desktop, public EventLoop {
   }
   std::uint32_t ownProcessId = 1;
   std::set<std::uint32_t> endedProcesses;
-  bool WriteAlphaRecord(Hwnd w, const AlphaRecordValues& v) override {
-    if (!Live(w)) return false;
-    windows_[w].record = v;
+  bool WriteAlphaRecord(Hwnd w, std::uint32_t process, const AlphaRecordValues& v) override {
+    if (!Live(w) || windows_[w].recordsFail) return false;
+    windows_[w].records[process] = v;
     return true;
   }
-  AlphaRecordValues ReadAlphaRecord(Hwnd w) override { return Live(w) ? windows_[w].record : AlphaRecordValues{}; }
-  void RemoveAlphaRecord(Hwnd w) override {
-    if (Live(w)) windows_[w].record = {};
+  std::vector<AlphaRecordEntry> ReadAlphaRecords(Hwnd w) override {
+    std::vector<AlphaRecordEntry> all;
+    if (Live(w))
+      for (const auto& [process, values] : windows_[w].records) all.push_back({process, values});
+    return all;
+  }
+  void RemoveAlphaRecord(Hwnd w, std::uint32_t process) override {
+    if (Live(w)) windows_[w].records.erase(process);
   }
   // The handle `h` now names a new window of another program (handles are reused).
   void Reuse(Hwnd h, const Ansi& className, std::uint32_t process) {
@@ -243,10 +264,17 @@ class FakeDesktop : public Desktop, public EventLoop {
     l.alpha = a.alpha;
     l.flags = a.flags;
   }
-  // Clearing the bit drops the attributes with the layer.
-  void ChangeStyle(Hwnd w, bool layered, const Layering& then) {
-    windows_[w].layering.layered = layered;
-    Set(w, layered ? then : Layering{true});
+  // What the window's thread does with a change: the bit as asked unless the window is gone,
+  // another one, silent or refusing; clearing it drops the attributes with the layer.
+  StyleResult Outcome(const StyleRequest& r) {
+    if (!Live(r.window) || windows_[r.window].process != r.process || windows_[r.window].className != r.className)
+      return StyleResult::Gone;
+    FakeWindow& w = windows_[r.window];
+    if (w.hung || w.silent) return StyleResult::NoAnswer;
+    if (w.refusesStyle) return w.layering.layered == r.layered ? StyleResult::Done : StyleResult::Refused;
+    w.layering.layered = r.layered;
+    Set(r.window, r.layered ? r.then : Layering{true});
+    return StyleResult::Done;
   }
   bool Live(Hwnd w) const {
     auto it = windows_.find(w);
