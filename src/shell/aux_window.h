@@ -12,7 +12,7 @@
 #include "desktop_win32.h"
 #include "dialog_body.h"
 #include "win32/dynamic_api.h"
-#include "live_windows_win32.h"
+#include "top_level_windows.h"
 #include "win32_error.h"
 
 namespace sorelka::shell {

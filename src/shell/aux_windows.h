@@ -5,7 +5,7 @@
 #include "shell_namespace.h"
 
 #include "about_window.h"
-#include "live_windows_win32.h"
+#include "top_level_windows.h"
 #include "app/main_form.h"
 #include "dialogs/dialogs.h"
 #include "platform/desktop.h"

@@ -13,7 +13,7 @@
 #include "control_windows.h"
 #include "form_port_win32.h"
 #include "frame_container.h"
-#include "live_windows_win32.h"
+#include "top_level_windows.h"
 #include "modal_loops.h"
 #include "resources.h"
 #include "slider_tip.h"
