@@ -6,4 +6,4 @@ set(WIN_DEFS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500 W
     _WIN32_IE=0x0501)
 
 set(DESKTOP_PORT_SOURCES src/shell/desktop_win32.cpp src/shell/window_alpha.cpp src/shell/style_worker.cpp
-    src/win32/dynamic_api.cpp)
+    src/win32/dynamic_api.cpp src/win32/system_error.cpp)

@@ -9,6 +9,7 @@
 #include "shell_namespace.h"
 #include "win32/dynamic_api.h"
 #include "win32/handles.h"
+#include "win32/system_error.h"
 
 namespace sorelka::shell {
 
@@ -19,7 +20,7 @@ constexpr const wchar_t* kRecordFields[Desktop::kAlphaRecordFields] = {L"Layerin
 constexpr std::size_t kMostRecords = 64;  // more on one window than instances could write
 
 std::wstring RecordProp(std::uint32_t process, std::size_t field) {
-  return kRecordPrefix + std::to_wstring(process) + L"." + kRecordFields[field];
+  return kRecordPrefix + DecimalText(process) + L"." + kRecordFields[field];
 }
 
 BOOL CALLBACK CollectWindow(HWND w, LPARAM list) {
