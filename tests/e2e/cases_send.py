@@ -121,8 +121,8 @@ def ansi_codes(c):
     check([e["wParam"] for e in commands] == [CHAT_BUTTON_ID],
           f"the chat dialog received WM_COMMAND {[e['wParam'] for e in commands]}, "
           f"expected one with the send button's id {CHAT_BUTTON_ID}")
-    last_char = peer.select("chat-input", "WM_IME_CHAR")[-1]["t"]
-    pause = commands[0]["t"] - last_char
+    last_char = peer.select("chat-input", "WM_IME_CHAR")[-1]["posted"]
+    pause = commands[0]["posted"] - last_char
     check(pause >= WAIT_MS - PEER_LAG_MS,
           f"the send command came {pause} ms after the last character, expected {WAIT_MS} ms "
           f"or more")

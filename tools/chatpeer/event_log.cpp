@@ -33,7 +33,10 @@ JsonLine& JsonLine::Ascii(const char* key, const char* value) {
 }
 
 std::string JsonLine::Finish() const {
-  return body_ + ",\"t\":" + std::to_string(GetTickCount()) + "}\n";
+  // "t": when the peer handled the message; "posted": when it was put in the queue (for a
+  // posted message), which a peer slowed by its machine's load does not shift.
+  return body_ + ",\"t\":" + std::to_string(GetTickCount()) + ",\"posted\":" +
+         std::to_string(static_cast<DWORD>(GetMessageTime())) + "}\n";
 }
 
 namespace {
