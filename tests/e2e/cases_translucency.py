@@ -306,14 +306,20 @@ def killed_instance(c):
     wait_opaque(c, chat, "the chat room restored by the next start")
 
 
+def start_second(c, first):
+    """A second instance started beside `first`: its main window, and a look-up of the windows
+    of instances other than the first (empty once the second has closed)."""
+    c.start("sorelka.exe", name="second")
+    others = lambda: [w for w in c.driver("windows", "SorelkaMainWindow")["windows"]
+                      if w["pid"] != first.pid_win and w["visible"]]
+    return wait_until(others, DEADLINE_S, "the second instance's window")[0], others
+
+
 @case("translucency/a_second_instance_leaves_the_first_ones_windows_alone")
 def second_instance(c):
     chat, pos = chat_room_translucent(c)
     first = c.app
-    c.start("sorelka.exe", name="second")
-    others = lambda: [w for w in c.driver("windows", "SorelkaMainWindow")["windows"]
-                      if w["pid"] != first.pid_win and w["visible"]]
-    second = wait_until(others, DEADLINE_S, "the second instance's window")[0]
+    second, others = start_second(c, first)
     deadline = time.monotonic() + 1.0  # the start's look at the windows is over once it shows
     while time.monotonic() < deadline:
         check(layered(c, chat)["alpha"] == pos, "the second instance touched the first one's window")

@@ -6,7 +6,8 @@ import time
 from harness import case, check, wait_until
 from cases_translucency import (DEADLINE_S, EXIT_BOUND_S, MENU_END, SEND,
                                 SKEL_RESET, SLIDER, WM_COMMAND, chat_room_translucent, chosen, click_slider,
-                                control, expanded, layered, screen_rect, slider_pos, started, wait_alpha, wait_opaque)
+                                control, expanded, layered, screen_rect, slider_pos, start_second, started, wait_alpha,
+                                wait_opaque)
 
 WM_HSCROLL, TBM_SETPOS, TB_THUMBPOSITION, TB_ENDTRACK = 0x114, 0x405, 4, 8
 GONE_PID = 0x3FFFFFF0  # no process has this id
@@ -42,10 +43,8 @@ def foreign_record(c):
 def killed_after_second(c):
     chat, _ = chat_room_translucent(c)
     first = c.app
-    c.start("sorelka.exe", name="second")
-    others = lambda: [w for w in c.driver("windows", "SorelkaMainWindow")["windows"]
-                      if w["pid"] != first.pid_win and w["visible"]]
-    second = ["--hwnd", str(wait_until(others, DEADLINE_S, "the second instance's window")[0]["hwnd"])]
+    window, others = start_second(c, first)
+    second = ["--hwnd", str(window["hwnd"])]
     for instance, alpha in ((second, 100), ([], 90)):
         c.driver("foreground", str(chat))
         wait_until(lambda: dumped(c, SEND, *instance)["enabled"], DEADLINE_S, "the chat room chosen")

@@ -52,27 +52,30 @@ def folder_of(rel):
     return None
 
 
+def sources(root, tops):
+    """Each C++ source below the given folders: its path from the root, and its text."""
+    for top in tops:
+        for dirpath, _, names in os.walk(os.path.join(root, top)):
+            for name in sorted(names):
+                if name.endswith((".h", ".cpp")):
+                    full = os.path.join(dirpath, name)
+                    with open(full, encoding="utf-8") as f:
+                        yield os.path.relpath(full, root).replace(os.sep, "/"), f.read()
+
+
 def edges(root):
     found = {}
-    for top in ("src", "tools/chatpeer", "bench"):
-        for dirpath, _, files in os.walk(os.path.join(root, top)):
-            for name in files:
-                if not name.endswith((".h", ".cpp")):
-                    continue
-                full = os.path.join(dirpath, name)
-                rel = os.path.relpath(full, root).replace(os.sep, "/")
-                with open(full, encoding="utf-8") as f:
-                    text = f.read()
-                for inc in INCLUDE.findall(text):
-                    target = None
-                    if os.path.exists(os.path.join(root, "src", inc)):
-                        target = "src/" + inc
-                    else:  # a path relative to the including file
-                        local = os.path.normpath(os.path.join(os.path.dirname(rel), inc)).replace(os.sep, "/")
-                        if os.path.exists(os.path.join(root, local)):
-                            target = local
-                    if target is not None:
-                        found.setdefault((rel, target), None)
+    for rel, text in sources(root, ("src", "tools/chatpeer", "bench")):
+        for inc in INCLUDE.findall(text):
+            target = None
+            if os.path.exists(os.path.join(root, "src", inc)):
+                target = "src/" + inc
+            else:  # a path relative to the including file
+                local = os.path.normpath(os.path.join(os.path.dirname(rel), inc)).replace(os.sep, "/")
+                if os.path.exists(os.path.join(root, local)):
+                    target = local
+            if target is not None:
+                found.setdefault((rel, target), None)
     return list(found)
 
 
@@ -109,21 +112,14 @@ NAMED_CONTROL = re.compile(r'\bControl\s*\(\s*"')
 def shape_faults(root):
     """Ports outside src/platform/, and controls looked up by a string name in src/shell/."""
     faults = []
-    for dirpath, _, names in os.walk(os.path.join(root, "src")):
-        for name in sorted(names):
-            if not name.endswith((".h", ".cpp")):
-                continue
-            full = os.path.join(dirpath, name)
-            rel = os.path.relpath(full, root).replace(os.sep, "/")
-            with open(full, encoding="utf-8") as f:
-                text = f.read()
-            line = lambda m: text.count("\n", 0, m.start()) + 1
-            if folder_of(rel) != "platform":
-                for m in PURE_VIRTUAL.finditer(text):
-                    faults.append(f"{rel}:{line(m)}: a port (pure virtual function) outside src/platform/")
-            if folder_of(rel) == "shell":
-                for m in NAMED_CONTROL.finditer(text):
-                    faults.append(f"{rel}:{line(m)}: a control looked up by a string name, not its id")
+    for rel, text in sources(root, ("src",)):
+        line = lambda m: text.count("\n", 0, m.start()) + 1
+        if folder_of(rel) != "platform":
+            for m in PURE_VIRTUAL.finditer(text):
+                faults.append(f"{rel}:{line(m)}: a port (pure virtual function) outside src/platform/")
+        if folder_of(rel) == "shell":
+            for m in NAMED_CONTROL.finditer(text):
+                faults.append(f"{rel}:{line(m)}: a control looked up by a string name, not its id")
     return faults
 
 
